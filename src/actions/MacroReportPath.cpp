@@ -1,0 +1,7 @@
+#include "actions/MacroReportPath.h"
+
+std::string& MacroReportPath()
+{
+    static std::string path;
+    return path;
+}

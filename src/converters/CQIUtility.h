@@ -1,0 +1,25 @@
+#pragma once
+// Small stateless helpers every converter embeds and the translator makes where it needs one:
+// byte order, path parts, and the lookups of directories and file type names.
+#include <cstdint>
+#include <string>
+
+class CQIUtility {
+public:
+    virtual ~CQIUtility() = default;
+
+    // Location identifiers of GetLocation.
+    enum : unsigned {
+        kVtClassName = 2, kHpClassName = 10,
+        kTorqaMacroDir = 18, kTorqaSessionDir = 20, kTorqaSchemeDir = 22, kTorqaInstallPath = 26,
+    };
+
+    bool GetLocation(unsigned identifier, std::string& out) const;
+    bool GetFileTypeName(unsigned identifier, std::string& out) const;
+
+    static void SwapLong(std::uint32_t& value);
+    static void SwapShort(std::uint16_t& value);
+    // mode 0: name without folder and extension; 1: drive and folder with its trailing separator;
+    // 2: extension with its dot. Any other mode leaves out alone. True when out is not empty.
+    static bool SplitPath(const std::string& path, std::string& out, int mode);
+};

@@ -1,0 +1,170 @@
+#include "interface/Exports.h"
+
+#include "interface/Translator.h"
+#include "platform/Files.h"
+#include "platform/Notice.h"
+#include "translator/CQITranslator.h"
+
+#include <cstring>
+#include <string>
+
+// Every export catches everything: a host never sees an exception, only a failure's answer.
+
+namespace {
+
+constexpr std::size_t kHostBuffer = 260;
+
+// Copies text and its zero into a host buffer of at least 260 bytes, never past that size.
+void CopyOut(char* buffer, const std::string& text)
+{
+    if (!buffer)
+        return;
+    const std::size_t n = text.size() < kHostBuffer ? text.size() : kHostBuffer - 1;
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+}
+
+std::string CopyIn(const char* buffer)
+{
+    return buffer ? std::string(buffer, ::strnlen(buffer, kHostBuffer - 1)) : std::string();
+}
+
+bool RecognizeSessionFile(const char* path)
+{
+    platform::File file;
+    platform::FileError error;
+    if (!file.Open(path ? path : "", platform::OpenMode::ReadDenyWrite, true, error)) {
+        platform::ShowFileError(error);
+        return false;
+    }
+    std::string first, second;
+    file.ReadString(first);
+    file.ReadString(second);
+    file.Close();
+    return first.find("// Version QIM!") != std::string::npos &&
+           second.find("CaptureSetup( FileName=\"QIMVT.TXT\"") != std::string::npos;
+}
+
+void TranslateOne(const char* sourcePath, const char* reportPath, char* outputPath, unsigned* unconverted,
+                  unsigned* unrecognized)
+{
+    std::string output = CopyIn(outputPath);
+    unsigned counts[2] = {unconverted ? *unconverted : 0u, unrecognized ? *unrecognized : 0u};
+    try {
+        CQITranslator* translator = TheTranslator();
+        if (translator && translator->Initialize(sourcePath, reportPath, output))
+            translator->TranslateAndSerialize(counts[0], counts[1]);
+    } catch (const platform::FileException& error) {
+        platform::ShowFileError(error.Error());
+    } catch (...) {
+        platform::ShowNotice("The translation stopped on an unexpected error.");
+    }
+    CopyOut(outputPath, output);
+    if (unconverted)
+        *unconverted = counts[0];
+    if (unrecognized)
+        *unrecognized = counts[1];
+}
+
+const TranslatorRecord kRecord = {
+    "QIM! for VAX/UNIX",
+    &QTC_IsComponentInstalled,
+    &QTC_IsYourProductInstalled,
+    &QTC_FindYourConfigFiles,
+    &QTC_IsThisYourFile,
+    &QTC_TranslateThisFile,
+    nullptr,
+};
+const TranslatorRecord* const kRecords[] = {&kRecord, nullptr};
+
+} // namespace
+
+bool KorvanestaTranslatorInitialize(void)
+{
+    try {
+        return EnsureTranslator();
+    } catch (...) {
+        return false;
+    }
+}
+
+bool KorvanestaTranslatorDirectories(unsigned index, char* typeName, char* directory, char* filter)
+{
+    std::string strings[3];
+    bool result = false;
+    try {
+        EnsureTranslator();
+        if (CQITranslator* translator = TheTranslator())
+            result = translator->Directories(index, strings[0], strings[1], strings[2]);
+    } catch (...) {
+        result = false;
+    }
+    if (!result)
+        strings[0] = strings[1] = strings[2] = "";
+    CopyOut(typeName, strings[0]);
+    CopyOut(directory, strings[1]);
+    CopyOut(filter, strings[2]);
+    return result;
+}
+
+bool KorvanestaTranslatorSetDirPath(unsigned index, const char* path)
+{
+    try {
+        CQITranslator* translator = TheTranslator();
+        return translator && translator->SetDirPath(index, path);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool KorvanestaTranslatorIsValidFile(const char* path)
+{
+    try {
+        return RecognizeSessionFile(path);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool KorvanestaTranslatorDoTranslate(const char* sourcePath, const char* reportPath, char* outputPath,
+                                     unsigned* unconverted, unsigned* unrecognized)
+{
+    TranslateOne(sourcePath, reportPath, outputPath, unconverted, unrecognized);
+    return true;
+}
+
+void GetKorvanestaTranslatorName(char* buffer) { CopyOut(buffer, "QTC_Migrate"); }
+void GetKorvanestaTranslatorDescription(char* buffer) { CopyOut(buffer, "QIM! Session Converter"); }
+void GetKorvanestaTranslatorLinkName(char* buffer) { CopyOut(buffer, "QTCm"); }
+
+int QTC_IsComponentInstalled(unsigned char flags) { return (flags & 0x40) ? 1 : 0; }
+
+int QTC_IsYourProductInstalled(void) { return KorvanestaTranslatorInitialize() ? 1 : 0; }
+
+int QTC_FindYourConfigFiles(char* buffer, unsigned size)
+{
+    char typeName[kHostBuffer], directory[kHostBuffer], filter[kHostBuffer];
+    const bool result = KorvanestaTranslatorDirectories(0, typeName, directory, filter);
+    if (buffer && size > 0)
+        std::strncpy(buffer, directory, size); // fixed-length copy: zero-filled, unterminated when full
+    return result ? 1 : 0;
+}
+
+int QTC_IsThisYourFile(const char* path, int* answer)
+{
+    const int result = KorvanestaTranslatorIsValidFile(path) ? 1 : 0;
+    if (answer)
+        *answer = result;
+    return result;
+}
+
+int QTC_TranslateThisFile(const char* sourcePath, char* outputPath)
+{
+    unsigned unconverted = 0, unrecognized = 0;
+    TranslateOne(sourcePath, nullptr, outputPath, &unconverted, &unrecognized);
+    return 1;
+}
+
+const TranslatorRecord* const* GimmieTranslators(void) { return kRecords; }
+
+void QTCmSetNoticeHandler(QTCmNoticeHandler handler, void* context) { platform::SetNoticeHandler(handler, context); }

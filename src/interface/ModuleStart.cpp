@@ -1,0 +1,25 @@
+#include "interface/Translator.h"
+
+// Loading the library does nothing; unloading it destroys the translator with its converters and
+// files.
+#ifdef _WIN32
+extern "C" int __stdcall DllMain(void* /*module*/, unsigned long reason, void* /*reserved*/)
+{
+    constexpr unsigned long kProcessDetach = 0;
+    if (reason == kProcessDetach) {
+        try {
+            DestroyTranslator();
+        } catch (...) {
+        }
+    }
+    return 1;
+}
+#else
+__attribute__((destructor)) static void UnloadLibrary()
+{
+    try {
+        DestroyTranslator();
+    } catch (...) {
+    }
+}
+#endif

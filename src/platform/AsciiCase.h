@@ -1,0 +1,30 @@
+#pragma once
+// Case folding of ASCII letters only, as every name comparison of the system does it.
+#include <string>
+
+inline char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+inline bool EqualsNoCase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldAscii(a[i]) != FoldAscii(b[i]))
+            return false;
+    return true;
+}
+
+inline std::string FoldCase(std::string text)
+{
+    for (char& c : text)
+        c = FoldAscii(c);
+    return text;
+}
+
+inline std::string UpperCase(std::string text)
+{
+    for (char& c : text)
+        c = UpperAscii(c);
+    return text;
+}

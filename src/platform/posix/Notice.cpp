@@ -1,0 +1,9 @@
+#include "platform/Notice.h"
+
+#include <cstdio>
+
+namespace platform {
+
+void ShowDefaultNotice(const std::string& message) { std::fprintf(stderr, "QTCm: %s\n", message.c_str()); }
+
+} // namespace platform

@@ -1,0 +1,75 @@
+#include "translator/ConverterRegistry.h"
+
+#include "converters/CQIConverter.h"
+#include "platform/AsciiCase.h"
+#include "platform/Notice.h"
+
+#include <new>
+
+namespace {
+
+struct GroupSlot {
+    const char* group;
+    CConverterRegistry::Slot slot;
+};
+
+// Tried in this order; the first equal name (case ignored) wins; anything else is a session property.
+constexpr GroupSlot kGroups[] = {
+    {"Display.Colors", CConverterRegistry::kColors},
+    {"Display.Attributes", CConverterRegistry::kAttributes},
+    {"Keyboard.Mapping", CConverterRegistry::kKeyboardMap},
+    {"ToolbarMapping", CConverterRegistry::kToolbar},
+    {"ButtonPad", CConverterRegistry::kQuickPad},
+    {"Menus", CConverterRegistry::kMenus},
+    {"Mouse", CConverterRegistry::kMouse},
+    {"SystemMenu", CConverterRegistry::kMenus},
+};
+
+} // namespace
+
+CConverterRegistry::~CConverterRegistry()
+{
+    for (auto& slot : m_slots)
+        slot.reset();
+}
+
+CConverterRegistry::Slot CConverterRegistry::SlotForGroup(const char* group)
+{
+    for (const GroupSlot& entry : kGroups)
+        if (EqualsNoCase(group ? group : "", entry.group))
+            return entry.slot;
+    return kSession;
+}
+
+CQIConverter* CConverterRegistry::GetConverter(const char* group)
+{
+    const Slot slot = SlotForGroup(group);
+    if (!m_slots[slot]) {
+        try {
+            m_slots[slot].reset(Create(slot));
+        } catch (const std::bad_alloc&) {
+            platform::ShowNotice("Not enough memory to convert a statement.");
+        } catch (const std::exception& error) {
+            platform::ShowNotice(error.what());
+        }
+    }
+    return m_slots[slot].get();
+}
+
+CQIConverter* CConverterRegistry::Create(Slot)
+{
+    // No converter kind exists yet: every statement is dropped.
+    return nullptr;
+}
+
+void CConverterRegistry::SumCounters(unsigned& unconverted, unsigned& unrecognized)
+{
+    for (auto& converter : m_slots) {
+        if (!converter)
+            continue;
+        unconverted += static_cast<unsigned>(converter->m_unconverted);
+        unrecognized += static_cast<unsigned>(converter->m_unrecognized);
+        converter->m_unconverted = 0;
+        converter->m_unrecognized = 0;
+    }
+}

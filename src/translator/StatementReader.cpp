@@ -1,0 +1,149 @@
+#include "translator/StatementReader.h"
+
+#include <utility>
+
+namespace {
+
+// Puts text in front of the last ')' (at the end when there is none).
+void InsertBeforeLastParen(std::string& statement, const std::string& text)
+{
+    const std::size_t paren = statement.rfind(')');
+    statement.insert(paren == std::string::npos ? statement.size() : paren, text);
+}
+
+bool Contains(const std::string& text, const char* what) { return text.find(what) != std::string::npos; }
+
+} // namespace
+
+StatementReader::StatementReader(ByteSource source, StatementSink sink, bool& injectEditKeys)
+    : m_source(std::move(source)), m_sink(std::move(sink)), m_injectEditKeys(injectEditKeys)
+{
+}
+
+const std::string& StatementReader::EditKeypadMappings()
+{
+    // The editing keys of a VT keypad on the PC's editing block; key names between 0xAB and 0xBB.
+    static const std::string mappings = std::string(",") +
+        "PCKey=\"Insert [12D]\", MapTo=\"Sequence\", Value=\"\xAB" "Find\xBB\"," +
+        "PCKey=\"Home [124]\", MapTo=\"Sequence\", Value=\"\xAB" "Insert\xBB\"," +
+        "PCKey=\"Page Up [121]\", MapTo=\"Sequence\", Value=\"\xAB" "Remove\xBB\"," +
+        "PCKey=\"Delete [12E]\", MapTo=\"Sequence\", Value=\"\xAB" "Select\xBB\"," +
+        "PCKey=\"End [123]\", MapTo=\"Sequence\", Value=\"\xAB" "Prev\xBB\" ";
+    return mappings;
+}
+
+void StatementReader::Run()
+{
+    for (int byte = m_source(); byte >= 0; byte = m_source()) {
+        const char c = static_cast<char>(byte);
+        Accept(c);
+        if (m_depth == 0 && c == '\n')
+            EndStatement();
+    }
+    if (m_menuPending && !m_heldMenu.empty())
+        m_sink(m_heldMenu);
+    if (!m_heldKeyboardMap.empty())
+        m_sink(m_heldKeyboardMap);
+    // Text after the last statement's line end is not a statement.
+}
+
+void StatementReader::Accept(char c)
+{
+    const bool any = !m_statement.empty();
+    const char last = any ? m_statement.back() : '\0';
+    switch (c) {
+    case '\t':
+    case '\n':
+        return;
+    case ' ':
+        if (m_skipBlanks)
+            return;
+        break;
+    case '"':
+        if (any) {
+            if (last == '=') {
+                m_inQuotes = true;
+                m_skipBlanks = false;
+            } else {
+                if (last != '\\')
+                    m_inQuotes = false;
+                if (last == '+')
+                    m_inQuotes = true;
+            }
+        }
+        break;
+    case '(':
+        if (!m_inQuotes)
+            ++m_depth;
+        break;
+    case ')':
+        if (!m_inQuotes)
+            --m_depth;
+        if (m_depth == 0)
+            m_skipBlanks = false;
+        break;
+    case '+':
+        if (any && last == '"') {
+            m_skipBlanks = false;
+            m_inQuotes = true;
+        }
+        break;
+    case ',':
+        if (any && last == '"') {
+            m_skipBlanks = true;
+            m_inQuotes = false;
+            // Each backslash in front of that quote flips both: \", stays inside, \\", ends.
+            for (std::size_t i = m_statement.size() - 1; i > 0 && m_statement[i - 1] == '\\'; --i) {
+                m_skipBlanks = !m_skipBlanks;
+                m_inQuotes = !m_inQuotes;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    m_statement.push_back(c);
+}
+
+void StatementReader::EndStatement()
+{
+    std::string statement;
+    statement.swap(m_statement);
+    m_skipBlanks = true;
+    if (statement.empty())
+        return;
+    if (statement.size() >= 2 && statement.compare(statement.size() - 2, 2, " )") == 0)
+        statement.erase(statement.size() - 2, 1);
+
+    const std::string group = statement.substr(0, statement.find('('));
+    if (Contains(group, "Menus")) {
+        m_heldMenu = statement;
+    } else if (Contains(group, "SystemMenu")) {
+        m_menuPending = false;
+        if (m_heldMenu.empty())
+            statement = "SystemMenu=" + statement;
+        std::string rewritten;
+        for (const char c : statement) {
+            if (c == '(')
+                rewritten.push_back(',');
+            else if (c != ')')
+                rewritten.push_back(c);
+        }
+        if (m_heldMenu.empty()) {
+            m_sink(rewritten);
+        } else {
+            InsertBeforeLastParen(m_heldMenu, ",SystemMenu=" + rewritten);
+            std::string merged;
+            merged.swap(m_heldMenu);
+            m_sink(merged);
+        }
+    } else if (Contains(group, "Keyboard.Mapping")) {
+        m_heldKeyboardMap = statement;
+        if (m_injectEditKeys) {
+            InsertBeforeLastParen(m_heldKeyboardMap, EditKeypadMappings());
+            m_injectEditKeys = false;
+        }
+    } else {
+        m_sink(statement);
+    }
+}

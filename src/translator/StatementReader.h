@@ -1,0 +1,35 @@
+#pragma once
+// Turns the bytes of a session file (after its header) into complete statements, blanks outside
+// quoted values dropped. Menu and system-menu statements are merged; the keyboard-map statement is
+// held to the end of the file and gets the five editing-keypad mappings when the session asked for
+// a VT editing keypad.
+#include <functional>
+#include <string>
+
+class StatementReader {
+public:
+    using ByteSource = std::function<int()>;                 // next byte, or -1 at the end
+    using StatementSink = std::function<void(std::string&)>; // one complete statement
+
+    // injectEditKeys belongs to the translator: the sink may set it, the reader consumes it.
+    StatementReader(ByteSource source, StatementSink sink, bool& injectEditKeys);
+    void Run();
+
+    static const std::string& EditKeypadMappings();
+
+private:
+    void Accept(char c);
+    void EndStatement();
+
+    ByteSource m_source;
+    StatementSink m_sink;
+    bool& m_injectEditKeys;
+
+    std::string m_statement;
+    bool m_skipBlanks = true;
+    bool m_inQuotes = false;
+    int m_depth = 0;
+    std::string m_heldMenu;
+    bool m_menuPending = true;
+    std::string m_heldKeyboardMap;
+};

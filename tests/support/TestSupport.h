@@ -1,0 +1,42 @@
+#pragma once
+// What many tests need: a temporary folder of their own, files written into it, a registry made
+// of export files, and the notices the library showed.
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& Path() const { return m_path; }
+    // path inside the folder, with the platform's separator
+    std::string operator/(const std::string& name) const;
+
+private:
+    std::string m_path;
+};
+
+void WriteFile(const std::string& path, const std::string& content);
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+void MakeDir(const std::string& path);
+
+// Sets an environment variable for the test's life (restores the old value).
+class ScopedEnv {
+public:
+    ScopedEnv(const std::string& name, const std::string& value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string m_name;
+    std::string m_old;
+    bool m_had;
+};
+
+} // namespace testing_support
