@@ -1,0 +1,211 @@
+// The library as the migration tool sees it: loaded at run time, driven through its exports only.
+#include "interface/Exports.h"
+
+#include "support/TestDesk.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+namespace {
+
+using namespace testing_support;
+
+// A fresh load of the library for every test: the translator exists only after initialising.
+class Exports : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+#ifdef _WIN32
+        m_library = reinterpret_cast<void*>(::LoadLibraryA(QTCM_LIBRARY_NAME));
+#else
+        m_library = ::dlopen(QTCM_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+#endif
+        ASSERT_NE(m_library, nullptr) << "cannot load " << QTCM_LIBRARY_NAME;
+        Bind("KorvanestaTranslatorInitialize", initialize);
+        Bind("KorvanestaTranslatorDirectories", directories);
+        Bind("KorvanestaTranslatorSetDirPath", setDirPath);
+        Bind("KorvanestaTranslatorIsValidFile", isValidFile);
+        Bind("KorvanestaTranslatorDoTranslate", doTranslate);
+        Bind("GetKorvanestaTranslatorName", getName);
+        Bind("GetKorvanestaTranslatorDescription", getDescription);
+        Bind("GetKorvanestaTranslatorLinkName", getLinkName);
+        Bind("QTC_IsComponentInstalled", isComponentInstalled);
+        Bind("QTC_IsYourProductInstalled", isYourProductInstalled);
+        Bind("QTC_FindYourConfigFiles", findYourConfigFiles);
+        Bind("QTC_IsThisYourFile", isThisYourFile);
+        Bind("QTC_TranslateThisFile", translateThisFile);
+        Bind("GimmieTranslators", gimmieTranslators);
+        decltype(&QTCmSetNoticeHandler) setNoticeHandler = nullptr;
+        Bind("QTCmSetNoticeHandler", setNoticeHandler);
+        setNoticeHandler(&Collect, &notices);
+    }
+
+    void TearDown() override
+    {
+#ifdef _WIN32
+        ::FreeLibrary(static_cast<HMODULE>(m_library));
+#else
+        ::dlclose(m_library);
+#endif
+    }
+
+    template <typename F>
+    void Bind(const char* name, F& function)
+    {
+#ifdef _WIN32
+        function = reinterpret_cast<F>(::GetProcAddress(static_cast<HMODULE>(m_library), name));
+#else
+        function = reinterpret_cast<F>(::dlsym(m_library, name));
+#endif
+        ASSERT_NE(function, nullptr) << name;
+    }
+
+    static void Collect(const char* message, void* context)
+    {
+        static_cast<std::vector<std::string>*>(context)->push_back(message);
+    }
+
+    decltype(&KorvanestaTranslatorInitialize) initialize = nullptr;
+    decltype(&KorvanestaTranslatorDirectories) directories = nullptr;
+    decltype(&KorvanestaTranslatorSetDirPath) setDirPath = nullptr;
+    decltype(&KorvanestaTranslatorIsValidFile) isValidFile = nullptr;
+    decltype(&KorvanestaTranslatorDoTranslate) doTranslate = nullptr;
+    decltype(&GetKorvanestaTranslatorName) getName = nullptr;
+    decltype(&GetKorvanestaTranslatorDescription) getDescription = nullptr;
+    decltype(&GetKorvanestaTranslatorLinkName) getLinkName = nullptr;
+    decltype(&QTC_IsComponentInstalled) isComponentInstalled = nullptr;
+    decltype(&QTC_IsYourProductInstalled) isYourProductInstalled = nullptr;
+    decltype(&QTC_FindYourConfigFiles) findYourConfigFiles = nullptr;
+    decltype(&QTC_IsThisYourFile) isThisYourFile = nullptr;
+    decltype(&QTC_TranslateThisFile) translateThisFile = nullptr;
+    decltype(&GimmieTranslators) gimmieTranslators = nullptr;
+    std::vector<std::string> notices;
+
+private:
+    void* m_library = nullptr;
+};
+
+TEST_F(Exports, FixedTextsAndTheTranslatorRecord)
+{
+    char buffer[260];
+    getName(buffer);
+    EXPECT_STREQ(buffer, "QTC_Migrate");
+    getDescription(buffer);
+    EXPECT_STREQ(buffer, "QIM! Session Converter");
+    getLinkName(buffer);
+    EXPECT_STREQ(buffer, "QTCm");
+    EXPECT_EQ(isComponentInstalled(0x40), 1);
+    EXPECT_EQ(isComponentInstalled(0xC0), 1);
+    EXPECT_EQ(isComponentInstalled(0x3F), 0);
+
+    const TranslatorRecord* const* records = gimmieTranslators();
+    ASSERT_NE(records[0], nullptr);
+    EXPECT_EQ(records[1], nullptr);
+    EXPECT_STREQ(records[0]->name, "QIM! for VAX/UNIX");
+    EXPECT_EQ(records[0]->isComponentInstalled, isComponentInstalled);
+    EXPECT_EQ(records[0]->translateThisFile, translateThisFile);
+    EXPECT_EQ(records[0]->reserved, nullptr);
+}
+
+TEST_F(Exports, DirectoriesNeedATranslatorAndAValidIndex)
+{
+    TestDesk desk;
+    EXPECT_FALSE(setDirPath(1, "/x")); // no translator yet
+    char type[260] = "x", dir[260] = "x", filter[260] = "x";
+    EXPECT_FALSE(directories(4, type, dir, filter));
+    EXPECT_STREQ(type, "");
+    EXPECT_STREQ(dir, "");
+    EXPECT_STREQ(filter, "");
+    EXPECT_TRUE(initialize());
+    EXPECT_TRUE(setDirPath(2, "/elsewhere"));
+    EXPECT_TRUE(directories(2, type, dir, filter));
+    EXPECT_STREQ(dir, "/elsewhere");
+    EXPECT_EQ(isYourProductInstalled(), 1);
+
+    // Fixed-length copy: a short size gets no terminating zero, a long one is zero-filled.
+    char config[300];
+    std::memset(config, '#', sizeof config);
+    EXPECT_EQ(findYourConfigFiles(config, 4), 1);
+    EXPECT_EQ(std::string(config, 5), desk.QimSessions().substr(0, 4) + "#");
+    std::memset(config, '#', sizeof config);
+    findYourConfigFiles(config, 299);
+    EXPECT_EQ(std::string(config), desk.QimSessions());
+    EXPECT_EQ(config[298], '\0');
+}
+
+TEST_F(Exports, RecognitionLooksForBothMarks)
+{
+    TestDesk desk;
+    const auto check = [&](const std::string& content) {
+        WriteFile(desk.Path("f.qtc"), content);
+        int answer = -1;
+        const int result = isThisYourFile(desk.Path("f.qtc").c_str(), &answer);
+        EXPECT_EQ(result, answer);
+        EXPECT_EQ(isValidFile(desk.Path("f.qtc").c_str()), result == 1);
+        return result == 1;
+    };
+    EXPECT_TRUE(check("// Version QIM! 5.10\r\nCaptureSetup( FileName=\"QIMVT.TXT\", Append=True )\r\n"));
+    EXPECT_TRUE(check("x // Version QIM!5.00\n  CaptureSetup( FileName=\"QIMVT.TXT\""));
+    EXPECT_FALSE(check("// Version QIM! 5.10\r\nCaptureSetup( FileName=\"QIMVT.txt\" )\r\n"));
+    EXPECT_FALSE(check("// Version QIM! 5.10 CaptureSetup( FileName=\"QIMVT.TXT\" )\r\n"));
+    EXPECT_FALSE(check(""));
+    EXPECT_TRUE(notices.empty());
+    EXPECT_FALSE(isValidFile(desk.Path("missing.qtc").c_str()));
+    EXPECT_EQ(notices.size(), 1u);
+}
+
+TEST_F(Exports, TranslatingOneSourceThreeTimes)
+{
+    TestDesk desk;
+    const std::string source = desk.Path("Demo.qtc");
+    WriteFile(source, QimSession("Terminal( Name=\"VT420\" )\n"));
+    const std::string report = desk.Path("report.txt");
+    WriteFile(report, "");
+    ASSERT_TRUE(initialize());
+
+    std::string expected;
+    unsigned unconverted = 5, unrecognized = 0;
+    for (const char* name : {"Demo.TDP", "Demo1.TDP", "Demo2.TDP"}) {
+        char output[260] = "";
+        EXPECT_TRUE(doTranslate(source.c_str(), report.c_str(), output, &unconverted, &unrecognized));
+        const std::string path = desk.Sessions() + "/" + name;
+        EXPECT_STREQ(output, path.c_str());
+        EXPECT_EQ(ReadFile(path), "[Session]\nTitle=\n\n[Terminal]\nTermModel=420\n"); // the template, text mode
+        expected += "QIM! session file converted: " + source + "\nSession file created: " + path + "\n\n" +
+                    "\nNumber of unconverted properties: 5\nNumber of unrecognized properties: 0\n\n" +
+                    "-------------------------------------------------------\n";
+    }
+    EXPECT_EQ(ReadFile(report), expected);
+    EXPECT_TRUE(notices.empty()) << (notices.empty() ? "" : notices[0]);
+
+    char output[260] = "";
+    EXPECT_EQ(translateThisFile(source.c_str(), output), 1); // no report: the run goes on without one
+    EXPECT_EQ(std::string(output), desk.Sessions() + "/Demo3.TDP");
+    EXPECT_EQ(ReadFile(report), expected);
+}
+
+TEST_F(Exports, AFailedRunHandsBackTheCallersTextAndCounters)
+{
+    TestDesk desk;
+    WriteFile(desk.Path("report.txt"), "");
+    ASSERT_TRUE(initialize());
+    char output[260] = "mine";
+    unsigned unconverted = 7, unrecognized = 8;
+    EXPECT_TRUE(doTranslate(desk.Path("nothing.qtc").c_str(), desk.Path("report.txt").c_str(), output, &unconverted,
+                            &unrecognized));
+    EXPECT_STREQ(output, "mine");
+    EXPECT_EQ(unconverted, 7u);
+    EXPECT_EQ(unrecognized, 8u);
+    EXPECT_EQ(notices.size(), 1u);
+    EXPECT_EQ(translateThisFile(desk.Path("nothing.qtc").c_str(), output), 1);
+    EXPECT_EQ(notices.size(), 2u);
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "support/TestDesk.h"
+
+namespace testing_support {
+
+const char* const TestDesk::kTemplate = "[Session]\r\nTitle=\r\n\r\n[Terminal]\r\nTermModel=420\r\n";
+
+TestDesk::TestDesk() : TestDesk(Options{}) {}
+
+TestDesk::TestDesk(const Options& options) : m_options(options)
+{
+    for (const std::string& dir : {Install(), QimSessions(), Sessions(), Schemes(), Macros()})
+        MakeDir(dir);
+    MakeDir(m_dir / "torqa/Sessions/ENU/Template");
+    if (options.withTemplate)
+        WriteFile(TemplatePath(), kTemplate);
+    WriteRegistry();
+}
+
+TestDesk::~TestDesk() = default;
+
+std::string TestDesk::TemplatePath() const { return m_dir / "torqa/Sessions/ENU/Template/Async.tdp"; }
+
+void TestDesk::AddRegistry(const std::string& exportText)
+{
+    m_extra = exportText;
+    WriteRegistry();
+}
+
+namespace {
+std::string Escaped(const std::string& path)
+{
+    std::string out;
+    for (char c : path) {
+        if (c == '\\' || c == '"')
+            out.push_back('\\');
+        out.push_back(c);
+    }
+    return out;
+}
+} // namespace
+
+void TestDesk::WriteRegistry()
+{
+    std::string reg = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!]\r\n";
+    if (m_options.withInstallPath)
+        reg += "\"InstallPath\"=\"" + Escaped(Install()) + "\"\r\n";
+    reg += "\"Language\"=\"ENU\"\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Directories]\r\n";
+    reg += "\"TDP\"=\"" + Escaped(Sessions()) + "\"\r\n";
+    reg += "\"TBM\"=\"" + Escaped(Macros()) + "\"\r\n";
+    reg += "\"TQP\"=\"" + Escaped(Schemes()) + "\"\r\n\r\n";
+    reg += "[HKEY_LOCAL_MACHINE\\Software\\Classes\\.qtc]\r\n@=\"" + m_options.classVersion + "\"\r\n\r\n";
+    reg += "[HKEY_CURRENT_USER\\Software\\Korvanesta\\QIM!\\5.10\\QIMVT]\r\n";
+    reg += "\"Directory\"=\"" + Escaped(QimSessions()) + "\"\r\n";
+    WriteFile(m_dir / "desk.reg", reg);
+    std::string list = m_dir / "desk.reg";
+    if (!m_extra.empty()) {
+        WriteFile(m_dir / "extra.reg", m_extra);
+        list = (m_dir / "extra.reg") + ":" + list;
+    }
+    m_env.reset();
+    m_env = std::make_unique<ScopedEnv>("QTCM_REGISTRY", list);
+}
+
+std::string QimSession(const std::string& body)
+{
+    std::string text = "// Version QIM! 5.10\r\nCaptureSetup( FileName=\"QIMVT.TXT\", Append=False )\r\n";
+    for (char c : body) {
+        if (c == '\n')
+            text += "\r\n";
+        else
+            text.push_back(c);
+    }
+    return text;
+}
+
+} // namespace testing_support

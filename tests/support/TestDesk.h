@@ -1,0 +1,47 @@
+#pragma once
+// A migration desk of a test's own: a TORQA! installation with its session template, a QIM!
+// session folder and the TORQA! output folders, all inside a temporary folder, described by a
+// registry the library reads for the test's life.
+#include "support/TestSupport.h"
+
+#include <memory>
+#include <string>
+
+namespace testing_support {
+
+class TestDesk {
+public:
+    struct Options {
+        bool withTemplate = true;
+        bool withInstallPath = true;
+        std::string classVersion = "QIMVT.Session.5.10";
+    };
+    TestDesk();
+    explicit TestDesk(const Options& options);
+    ~TestDesk();
+
+    std::string Install() const { return m_dir / "torqa"; }
+    std::string QimSessions() const { return m_dir / "qim"; }
+    std::string Sessions() const { return m_dir / "Sessions"; }
+    std::string Schemes() const { return m_dir / "Schemes"; }
+    std::string Macros() const { return m_dir / "Macros"; }
+    std::string TemplatePath() const;
+    std::string Path(const std::string& name) const { return m_dir / name; }
+
+    // A registry export with more keys, read in front of the desk's own.
+    void AddRegistry(const std::string& exportText);
+
+    static const char* const kTemplate;
+
+private:
+    void WriteRegistry();
+    TempDir m_dir;
+    Options m_options;
+    std::string m_extra;
+    std::unique_ptr<ScopedEnv> m_env;
+};
+
+// A session file: the QIM! header line, the CaptureSetup line, then the given lines, CRLF ends.
+std::string QimSession(const std::string& body);
+
+} // namespace testing_support
