@@ -117,6 +117,8 @@ std::string GetProfileString(const std::string& section, const std::string& key,
                              const std::string& path, std::size_t bufferSize)
 {
     std::string result = defaultValue;
+    while (!result.empty() && result.back() == ' ')
+        result.pop_back(); // the Windows function strips the default's trailing blanks
     std::string content;
     if (ReadWholeFile(path, content)) {
         const std::vector<Line> lines = SplitLines(content);

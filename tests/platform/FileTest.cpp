@@ -1,0 +1,195 @@
+#include "platform/Files.h"
+#include "platform/Notice.h"
+
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using platform::File;
+using platform::FileError;
+using platform::FileException;
+using platform::OpenMode;
+using testing_support::FileExists;
+using testing_support::ReadFile;
+using testing_support::TempDir;
+using testing_support::WriteFile;
+
+#ifdef _WIN32
+const std::string kNewLine = "\r\n";
+#else
+const std::string kNewLine = "\n";
+#endif
+
+// The whole file as text mode reads it, in reads of chunk bytes.
+std::string ReadText(const std::string& path, std::size_t chunk, bool text = true)
+{
+    File file;
+    FileError error;
+    EXPECT_TRUE(file.Open(path, OpenMode::ReadDenyWrite, text, error));
+    std::string all;
+    std::vector<char> buffer(chunk);
+    std::size_t got = 0;
+    while ((got = file.Read(buffer.data(), chunk)) > 0)
+        all.append(buffer.data(), got);
+    EXPECT_EQ(file.Read(buffer.data(), chunk), 0u); // and the end stays the end
+    return all;
+}
+
+TEST(File, TextReadDropsOnlyCarriageReturnsBeforeLineFeeds)
+{
+    TempDir dir;
+    const std::string path = dir / "text.txt";
+    struct Case {
+        std::string bytes, text;
+    };
+    const Case cases[] = {
+        {"one\r\ntwo\rthree\n\r\r\nend", "one\ntwo\rthree\n\r\nend"},
+        {"last\r", "last\r"},
+        {"kept\r\n\x1A" "after\r\n", "kept\n"},
+        {"a\r\x1A\r\n", "a\r"},
+        {"\x1A", ""},
+    };
+    for (const Case& c : cases) {
+        WriteFile(path, c.bytes);
+        for (std::size_t chunk : {1, 2, 4096})
+            EXPECT_EQ(ReadText(path, chunk), c.text) << "chunk " << chunk << " of " << c.bytes;
+        // Binary reads give the bytes as they are.
+        EXPECT_EQ(ReadText(path, 4096, false), c.bytes);
+    }
+}
+
+TEST(File, TextReadAcrossTheBlockBoundary)
+{
+    TempDir dir;
+    const std::string path = dir / "block.txt";
+    const std::string head(4095, 'x'); // the carriage return is the block's last byte
+    const std::pair<std::string, std::string> cases[] = {
+        {head + "\r\ntail", head + "\ntail"},
+        {head + "\ry", head + "\ry"},
+        {head + "\r", head + "\r"},
+        {head + "\r\x1A" "zz", head + "\r"},
+        {head + "x\r\n", head + "x\n"},
+        {head + "\r\r\n", head + "\r\n"},
+    };
+    for (const auto& [bytes, text] : cases) {
+        WriteFile(path, bytes);
+        for (std::size_t chunk : {1, 4095, 4096, 10000})
+            EXPECT_EQ(ReadText(path, chunk), text) << "chunk " << chunk << " of " << bytes.size() << " bytes";
+    }
+}
+
+TEST(File, ReadStringSplitsLines)
+{
+    TempDir dir;
+    const std::string path = dir / "lines.txt";
+    WriteFile(path, "first\r\n\nthird\rstill\n" + std::string(5000, 'L') + "\r\nlast");
+    File file;
+    FileError error;
+    ASSERT_TRUE(file.Open(path, OpenMode::ReadDenyWrite, true, error));
+    std::vector<std::string> lines;
+    std::string line;
+    while (file.ReadString(line))
+        lines.push_back(line);
+    EXPECT_EQ(lines, (std::vector<std::string>{"first", "", "third\rstill", std::string(5000, 'L'), "last"}));
+    EXPECT_EQ(line, "");
+
+    // Opened again on another file, the object forgets what it had buffered.
+    WriteFile(dir / "other.txt", "other\n");
+    ASSERT_TRUE(file.Open(path, OpenMode::ReadDenyWrite, true, error));
+    ASSERT_TRUE(file.ReadString(line));
+    ASSERT_TRUE(file.Open(dir / "other.txt", OpenMode::ReadDenyWrite, true, error));
+    ASSERT_TRUE(file.ReadString(line));
+    EXPECT_EQ(line, "other");
+    EXPECT_FALSE(file.ReadString(line));
+}
+
+TEST(File, OpenModes)
+{
+    TempDir dir;
+    File file;
+    FileError error;
+
+    // Writing an existing file never creates one.
+    const std::string missing = dir / "missing.txt";
+    EXPECT_FALSE(file.Open(missing, OpenMode::WriteExclusive, true, error));
+    EXPECT_EQ(error.cause, FileError::Cause::NotFound);
+    EXPECT_EQ(error.path, missing);
+    EXPECT_EQ(error.operation, "open");
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_FALSE(FileExists(missing));
+    EXPECT_NE(error.Describe().find(missing), std::string::npos);
+    EXPECT_FALSE(file.Open(missing, OpenMode::ReadDenyWrite, true, error));
+    EXPECT_EQ(error.cause, FileError::Cause::NotFound);
+
+    // ... nor truncates it; seek to the end to append.
+    const std::string existing = dir / "existing.txt";
+    WriteFile(existing, "123456");
+    ASSERT_TRUE(file.Open(existing, OpenMode::WriteExclusive, false, error));
+    file.WriteString("AB");
+    file.Close();
+    EXPECT_EQ(ReadFile(existing), "AB3456");
+    ASSERT_TRUE(file.Open(existing, OpenMode::WriteExclusive, true, error));
+    file.SeekToEnd();
+    file.WriteString("7\n");
+    file.Close();
+    EXPECT_EQ(ReadFile(existing), "AB34567" + kNewLine);
+
+    // Creating truncates; text mode writes the platform's line end, more than a block of it in order.
+    std::string lines;
+    for (int i = 0; i < 1000; ++i)
+        lines += "line " + std::to_string(i) + "\n";
+    ASSERT_TRUE(file.Open(existing, OpenMode::CreateDenyRead, true, error));
+    file.WriteString(lines);
+    file.Close();
+    std::string expected;
+    for (int i = 0; i < 1000; ++i)
+        expected += "line " + std::to_string(i) + kNewLine;
+    EXPECT_EQ(ReadFile(existing), expected);
+
+    ASSERT_TRUE(file.Open(dir / "binary.dat", OpenMode::BinaryCreate, false, error));
+    file.Write("a\nb\r\n\x1A\0z", 8);
+    file.Close();
+    EXPECT_EQ(ReadFile(dir / "binary.dat"), std::string("a\nb\r\n\x1A\0z", 8));
+    std::string whole;
+    EXPECT_TRUE(platform::ReadWholeFile(dir / "binary.dat", whole));
+    EXPECT_EQ(whole, std::string("a\nb\r\n\x1A\0z", 8));
+    EXPECT_FALSE(platform::ReadWholeFile(missing, whole));
+}
+
+TEST(File, ClosedFileThrows)
+{
+    TempDir dir;
+    File file;
+    char c = 0;
+    std::string line;
+    EXPECT_THROW(file.Read(&c, 1), FileException);
+    WriteFile(dir / "f.txt", "x");
+    FileError error;
+    ASSERT_TRUE(file.Open(dir / "f.txt", OpenMode::ReadDenyWrite, true, error));
+    file.Close();
+    EXPECT_THROW(file.Read(&c, 1), FileException);
+    EXPECT_THROW(file.ReadString(line), FileException);
+    EXPECT_THROW(file.WriteString("x"), FileException);
+}
+
+TEST(FileError, NoticeGoesToTheHandler)
+{
+    std::vector<std::string> notices;
+    platform::SetNoticeHandler([](const char* message, void* context) {
+        static_cast<std::vector<std::string>*>(context)->push_back(message);
+    }, &notices);
+    FileError error;
+    error.cause = FileError::Cause::AccessDenied;
+    error.path = "C:\\QIM\\Demo.qtc";
+    error.operation = "write";
+    platform::ShowFileError(error);
+    platform::SetNoticeHandler(nullptr, nullptr);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0], "Could not write \"C:\\QIM\\Demo.qtc\": access was denied.");
+}
+
+} // namespace
