@@ -92,7 +92,7 @@ TEST(Locations, ValuesExpandEnvironmentReferencesAndLongClassNamesAreMissing)
     EXPECT_FALSE(utility.GetLocation(4, out)); // no default-user macro path
     EXPECT_FALSE(utility.GetLocation(CQIUtility::kHpClassName, out));
     EXPECT_TRUE(utility.GetLocation(CQIUtility::kTorqaInstallPath, out));
-    EXPECT_EQ(out, desk.Install() + "/");
+    EXPECT_EQ(out, desk.Install() + kSep);
     EXPECT_TRUE(utility.GetFileTypeName(11, out));
     EXPECT_EQ(out, "QIM! Macro");
 }

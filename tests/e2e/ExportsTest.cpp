@@ -60,7 +60,7 @@ protected:
     void Bind(const char* name, F& function)
     {
 #ifdef _WIN32
-        function = reinterpret_cast<F>(::GetProcAddress(static_cast<HMODULE>(m_library), name));
+        function = reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(m_library), name)));
 #else
         function = reinterpret_cast<F>(::dlsym(m_library, name));
 #endif
@@ -175,19 +175,19 @@ TEST_F(Exports, TranslatingOneSourceThreeTimes)
     for (const char* name : {"Demo.TDP", "Demo1.TDP", "Demo2.TDP"}) {
         char output[260] = "";
         EXPECT_TRUE(doTranslate(source.c_str(), report.c_str(), output, &unconverted, &unrecognized));
-        const std::string path = desk.Sessions() + "/" + name;
+        const std::string path = desk.Sessions() + kSep + name;
         EXPECT_STREQ(output, path.c_str());
-        EXPECT_EQ(ReadFile(path), "[Session]\nTitle=\n\n[Terminal]\nTermModel=420\n"); // the template, text mode
-        expected += "QIM! session file converted: " + source + "\nSession file created: " + path + "\n\n" +
+        EXPECT_EQ(ReadFile(path), NativeText("[Session]\nTitle=\n\n[Terminal]\nTermModel=420\n")); // the template, text mode
+        expected += NativeText("QIM! session file converted: " + source + "\nSession file created: " + path + "\n\n" +
                     "\nNumber of unconverted properties: 5\nNumber of unrecognized properties: 0\n\n" +
-                    "-------------------------------------------------------\n";
+                    "-------------------------------------------------------\n");
     }
     EXPECT_EQ(ReadFile(report), expected);
     EXPECT_TRUE(notices.empty()) << (notices.empty() ? "" : notices[0]);
 
     char output[260] = "";
     EXPECT_EQ(translateThisFile(source.c_str(), output), 1); // no report: the run goes on without one
-    EXPECT_EQ(std::string(output), desk.Sessions() + "/Demo3.TDP");
+    EXPECT_EQ(std::string(output), desk.Sessions() + kSep + "Demo3.TDP");
     EXPECT_EQ(ReadFile(report), expected);
 }
 

@@ -1,4 +1,3 @@
-#include "platform/Ansi.h"
 #include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>
@@ -32,21 +31,6 @@ TEST(Path, SplitPathIntoDriveFolderNameExtension)
     EXPECT_TRUE(platform::EndsWithSeparator("C:\\"));
     EXPECT_FALSE(platform::EndsWithSeparator("a"));
     EXPECT_FALSE(platform::EndsWithSeparator(""));
-}
-
-TEST(Ansi, UnicodeBecomesWindows1252)
-{
-    // 'A', euro sign, e acute, a CJK character, then a surrogate pair and 'B'.
-    EXPECT_EQ(platform::AnsiFromUtf16Le(std::string("A\0\xAC\x20\xE9\0\x2D\x4E\x3D\xD8\x00\xDE" "B\0", 14)),
-              "A\x80\xE9??B");
-    EXPECT_EQ(platform::AnsiFromUtf16Le("A"), ""); // half a unit is nothing
-    EXPECT_EQ(platform::AnsiFromUtf8("caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD \xF0\x9F\x98\x80!"), "caf\xE9 \x80 ? ?!");
-    EXPECT_EQ(platform::AnsiFromUtf8("a\xC3"), "a?");
-    // The five bytes the code page leaves undefined stand for themselves; other C1 controls do not fit.
-    EXPECT_EQ(platform::AnsiFromCodePoint(0x81), '\x81');
-    EXPECT_EQ(platform::AnsiFromCodePoint(0x80), '?');
-    EXPECT_EQ(platform::AnsiFromCodePoint(0x2122), '\x99');
-    EXPECT_EQ(platform::AnsiFromCodePoint(0x100), '?');
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "support/TestDesk.h"
 
+#include <cstdlib>
+
 namespace testing_support {
 
 const char* const TestDesk::kTemplate = "[Session]\r\nTitle=\r\n\r\n[Terminal]\r\nTermModel=420\r\n";
@@ -41,7 +43,15 @@ std::string Escaped(const std::string& path)
 
 void TestDesk::WriteRegistry()
 {
-    std::string reg = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!]\r\n";
+    // Whatever an earlier desk left in the registry goes first.
+    std::string reg = "REGEDIT4\r\n\r\n"
+                      "[-HKEY_LOCAL_MACHINE\\Software\\Korvanesta]\r\n"
+                      "[-HKEY_CURRENT_USER\\Software\\Korvanesta]\r\n"
+                      "[-HKEY_USERS\\.DEFAULT\\Software\\Korvanesta]\r\n"
+                      "[-HKEY_LOCAL_MACHINE\\Software\\Classes\\.qtc]\r\n"
+                      "[-HKEY_LOCAL_MACHINE\\Software\\Classes\\.qhc]\r\n"
+                      "[-HKEY_LOCAL_MACHINE\\Software\\Classes\\TORQA!.Session.1]\r\n\r\n"
+                      "[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!]\r\n";
     if (m_options.withInstallPath)
         reg += "\"InstallPath\"=\"" + Escaped(Install()) + "\"\r\n";
     reg += "\"Language\"=\"ENU\"\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Directories]\r\n";
@@ -52,13 +62,20 @@ void TestDesk::WriteRegistry()
     reg += "[HKEY_CURRENT_USER\\Software\\Korvanesta\\QIM!\\5.10\\QIMVT]\r\n";
     reg += "\"Directory\"=\"" + Escaped(QimSessions()) + "\"\r\n";
     WriteFile(m_dir / "desk.reg", reg);
-    std::string list = m_dir / "desk.reg";
-    if (!m_extra.empty()) {
+    if (!m_extra.empty())
         WriteFile(m_dir / "extra.reg", m_extra);
+#ifdef _WIN32
+    // The real registry: the files are imported, the desk's first so that the extra keys win.
+    for (const char* name : {"desk.reg", "extra.reg"})
+        if (FileExists(m_dir / name))
+            std::system(("reg import \"" + (m_dir / name) + "\" >NUL 2>&1").c_str());
+#else
+    std::string list = m_dir / "desk.reg";
+    if (!m_extra.empty())
         list = (m_dir / "extra.reg") + ":" + list;
-    }
     m_env.reset();
     m_env = std::make_unique<ScopedEnv>("QTCM_REGISTRY", list);
+#endif
 }
 
 std::string QimSession(const std::string& body)

@@ -47,6 +47,22 @@ std::string ReadFile(const std::string& path)
     return content.str();
 }
 
+std::string NativeText(const std::string& text)
+{
+#ifdef _WIN32
+    std::string out;
+    for (char c : text) {
+        if (c == '\n')
+            out += "\r\n";
+        else
+            out.push_back(c);
+    }
+    return out;
+#else
+    return text;
+#endif
+}
+
 bool FileExists(const std::string& path) { return fs::exists(path); }
 
 void MakeDir(const std::string& path) { fs::create_directories(path); }

@@ -6,6 +6,14 @@
 
 namespace testing_support {
 
+#ifdef _WIN32
+constexpr char kSep = '\\';
+#else
+constexpr char kSep = '/';
+#endif
+// Text as the library writes it in text mode: line feeds become the platform's line end.
+std::string NativeText(const std::string& text);
+
 class TempDir {
 public:
     TempDir();

@@ -38,16 +38,16 @@ protected:
 
 std::string Section(const std::string& source, const std::string& output, int unconverted, int unrecognized)
 {
-    return "QIM! session file converted: " + source + "\nSession file created: " + output + "\n\n" +
+    return NativeText("QIM! session file converted: " + source + "\nSession file created: " + output + "\n\n" +
            "\nNumber of unconverted properties: " + std::to_string(unconverted) +
            "\nNumber of unrecognized properties: " + std::to_string(unrecognized) + "\n\n" +
-           "-------------------------------------------------------\n";
+           "-------------------------------------------------------\n");
 }
 
 TEST_F(TranslatorRun, ThreeRunsGiveThreeFilesAndThreeSections)
 {
     TestDesk desk;
-    const std::string source = desk.QimSessions() + "/Demo.qtc";
+    const std::string source = desk.QimSessions() + kSep + "Demo.qtc";
     WriteFile(source, QimSession("Terminal( Name=\"x\" )\n"));
     const std::string report = desk.Path("report.txt");
     WriteFile(report, "earlier text\n");
@@ -58,8 +58,8 @@ TEST_F(TranslatorRun, ThreeRunsGiveThreeFilesAndThreeSections)
         std::string output;
         unsigned unconverted = 3, unrecognized = 4;
         ASSERT_TRUE(Run(translator, source, report, output, unconverted, unrecognized));
-        EXPECT_EQ(output, desk.Sessions() + "/" + name);
-        EXPECT_EQ(ReadFile(output), "[Session]\nTitle=\n\n[Terminal]\nTermModel=420\n"); // text-mode copy
+        EXPECT_EQ(output, desk.Sessions() + kSep + name);
+        EXPECT_EQ(ReadFile(output), NativeText("[Session]\nTitle=\n\n[Terminal]\nTermModel=420\n")); // text-mode copy
         EXPECT_EQ(unconverted, 3u);
         EXPECT_EQ(unrecognized, 4u);
         expected += Section(source, output, 3, 4);
@@ -85,7 +85,7 @@ TEST_F(TranslatorRun, ReportLinesAndCountersOfAConverter)
     reporter.ReportProperty("ignored", 4);
     report.Close();
     EXPECT_EQ(ReadFile(dir / "r.txt"),
-              "Unreconnized property:\tFoo=1\nUnconverted property:\tBar\nUnable to convert macro:\tLogon.qtm\n");
+              NativeText("Unreconnized property:\tFoo=1\nUnconverted property:\tBar\nUnable to convert macro:\tLogon.qtm\n"));
     EXPECT_EQ(reporter.m_unrecognized, 1);
     EXPECT_EQ(reporter.m_unconverted, 2);
     EXPECT_EQ(report::Totals(6, 0), "\nNumber of unconverted properties: 6\nNumber of unrecognized properties: 0\n\n");
@@ -117,7 +117,7 @@ TEST_F(TranslatorRun, RefusedSourcesGiveNoNoticeButMissingFilesDo)
 
     EXPECT_EQ(output, "unchanged");
     EXPECT_EQ(ReadFile(report), "");
-    EXPECT_FALSE(FileExists(desk.Sessions() + "/ok.TDP"));
+    EXPECT_FALSE(FileExists(desk.Sessions() + kSep + "ok.TDP"));
 }
 
 TEST_F(TranslatorRun, UnwritableSessionDirectoryAndMissingTemplate)
@@ -135,7 +135,7 @@ TEST_F(TranslatorRun, UnwritableSessionDirectoryAndMissingTemplate)
     // The template is missing: the session file exists, empty, and its path comes back.
     EXPECT_FALSE(Run(translator, desk.Path("Demo.qtc"), report, output, a, b));
     EXPECT_EQ(m_notices.size(), 1u);
-    EXPECT_EQ(output, desk.Sessions() + "/Demo.TDP");
+    EXPECT_EQ(output, desk.Sessions() + kSep + "Demo.TDP");
     EXPECT_EQ(ReadFile(output), "");
 
     // A session directory that cannot take files: one notice, nothing created.
@@ -160,7 +160,7 @@ TEST_F(TranslatorRun, WithoutAnInstallationNothingIsCreated)
     unsigned a = 0, b = 0;
     EXPECT_FALSE(Run(translator, desk.Path("Demo.qtc"), desk.Path("report.txt"), output, a, b));
     EXPECT_TRUE(m_notices.empty());
-    EXPECT_FALSE(FileExists(desk.Sessions() + "/Demo.TDP"));
+    EXPECT_FALSE(FileExists(desk.Sessions() + kSep + "Demo.TDP"));
 }
 
 TEST_F(TranslatorRun, TerminalModelAndKeypadRequestAreNoted)

@@ -113,7 +113,7 @@ constexpr const char* kNewFileLineEnd = "\n";
 
 } // namespace
 
-std::string GetProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
+std::string ReadProfileValue(const std::string& section, const std::string& key, const std::string& defaultValue,
                              const std::string& path, std::size_t bufferSize)
 {
     std::string result = defaultValue;
@@ -136,7 +136,7 @@ std::string GetProfileString(const std::string& section, const std::string& key,
     return result;
 }
 
-bool WriteProfileString(const std::string& section, const std::string& key, const std::string& value,
+bool WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& path)
 {
     std::string content;

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-std::string GetProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
+std::string ReadProfileValue(const std::string& section, const std::string& key, const std::string& defaultValue,
                              const std::string& path, std::size_t bufferSize)
 {
     if (bufferSize == 0)
@@ -16,7 +16,7 @@ std::string GetProfileString(const std::string& section, const std::string& key,
     return std::string(buffer.data(), length);
 }
 
-bool WriteProfileString(const std::string& section, const std::string& key, const std::string& value,
+bool WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& path)
 {
     return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != 0;
