@@ -38,8 +38,10 @@ for suite in qtcm_unit_tests qtcm_e2e_tests; do
   tr -d '\r' <"$log" | grep -vE '^wine: |^Running main' || true
   [ $status -eq 0 ] || failed=$((failed + 1))
 done
+echo "-- the example migration, natively and under Wine"
+bash tests/exports/compare-wine-demo.sh build-test/bin build-win64/bin || failed=$((failed + 1))
 if [ $failed -ne 0 ]; then
-  echo "$failed Wine suite(s) failed"
+  echo "$failed Windows check(s) failed"
   exit 1
 fi
-echo "Wine suites passed"
+echo "Windows checks passed"

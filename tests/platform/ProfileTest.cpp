@@ -19,7 +19,7 @@ const std::string kNewLine = "\n";
 #endif
 
 // The whole file after one write into a file that held content.
-std::string AfterWrite(const TempDir& dir, const std::string& content, const std::string& section,
+[[maybe_unused]] std::string AfterWrite(const TempDir& dir, const std::string& content, const std::string& section,
                        const std::string& key, const std::string& value)
 {
     const std::string path = dir / "edit.ini";

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Migrates the example sessions twice, natively and with the x64 qtcm.exe under Wine (registry
+# imported with reg, TORQA! services from KOS.dll), and compares what the two wrote. Expected
+# differences, removed before comparing: line ends (text files end lines the platform's way) and
+# the output folder in the report (each run writes into its own folder, Windows paths on Windows).
+# Usage: compare-wine-demo.sh NATIVE_BIN WIN64_BIN   (WINEPREFIX set by the caller)
+set -euo pipefail
+native_bin=$(cd "$1" && pwd)
+win_bin=$(cd "$2" && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+sessions=(Demo.qtc Payroll.qtc LabGraphics.qtc)
+wine=/usr/lib/wine/wine64
+
+mkdir -p "$work"/native/{Sessions,Schemes,Macros} "$work"/wine/{Sessions,Schemes,Macros}
+: >"$work/native/report.txt"
+: >"$work/wine/report.txt"
+
+(cd "$root/examples/qim/Sessions" &&
+  QTCM_REGISTRY="$root/examples/registry/example-desk.reg" QTCM_EXAMPLES="$root/examples" QTCM_DEMO="$work/native" \
+    "$native_bin/qtcm" migrate --report "$work/native/report.txt" "${sessions[@]}" >/dev/null)
+
+"$wine" reg import "$(winepath -w "$root/examples/registry/example-desk.reg" 2>/dev/null)" >/dev/null 2>&1
+win_report=$(winepath -w "$work/wine/report.txt" 2>/dev/null)
+(cd "$root/examples/qim/Sessions" &&
+  QTCM_EXAMPLES=$(winepath -w "$root/examples" 2>/dev/null) QTCM_DEMO=$(winepath -w "$work/wine" 2>/dev/null) \
+    "$wine" "$win_bin/qtcm.exe" migrate --report "$win_report" "${sessions[@]}" >/dev/null 2>&1)
+
+status=0
+for source in "${sessions[@]}"; do
+  name="${source%.qtc}.TDP"
+  if ! cmp -s <(tr -d '\r' <"$work/native/Sessions/$name") <(tr -d '\r' <"$work/wine/Sessions/$name"); then
+    echo "differs under Wine: Sessions/$name"
+    status=1
+  fi
+done
+native_dir="$work/native/Sessions/"
+wine_dir=$(winepath -w "$work/wine/Sessions" 2>/dev/null)'\'
+if ! cmp -s <(sed "s|$native_dir|OUT/|g" "$work/native/report.txt") \
+            <(tr -d '\r' <"$work/wine/report.txt" | sed "s|$(printf '%s' "$wine_dir" | sed 's|\\|\\\\|g')|OUT/|g"); then
+  echo "the reports differ under Wine:"
+  diff <(sed "s|$native_dir|OUT/|g" "$work/native/report.txt") <(tr -d '\r' <"$work/wine/report.txt") || true
+  status=1
+fi
+[ $status -eq 0 ] && echo "Wine migration of ${#sessions[@]} example sessions equals the native one"
+exit $status
