@@ -1,7 +1,25 @@
 #include "converters/CQIConverter.h"
 
+#include "converters/NameTables.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
 #include "platform/Files.h"
+#include "platform/Profile.h"
+#include "platform/TorqaServices.h"
 #include "translator/Report.h"
+
+#include <cstdlib>
+
+namespace {
+
+bool IsQuote(char c) { return c == '"'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// After a backslash these stand for themselves.
+bool IsEscapable(char c) { return c == '\\' || c == '"' || c == '^'; }
+
+constexpr std::size_t kCatalogueValue = 160 + 1;
+
+} // namespace
 
 void CQIConverter::ReportProperty(const char* text, int code)
 {
@@ -13,4 +31,176 @@ void CQIConverter::ReportProperty(const char* text, int code)
     // A run without a report file (the caller named none) still counts.
     if (!line.empty() && m_reportFile && m_reportFile->IsOpen())
         m_reportFile->WriteString(line);
+}
+
+int CQIConverter::TranslateValue(int kind, const std::string& source, std::string& out, const char*)
+{
+    switch (kind) {
+    case 4: return ParseBoolean(source, out) ? 1 : 0;
+    case 24: return Unquote(source, out) ? 1 : 0;
+    case 32:
+        out = EqualsNoCase(source, "True") ? "Yes" : "No";
+        return 1;
+    case 33:
+        if (EqualsNoCase(source, "\"Current\"")) {
+            out = "Auto";
+            return 1;
+        }
+        return Unquote(source, out) ? 1 : 0;
+    default: return 0;
+    }
+}
+
+bool CQIConverter::ParseBoolean(const std::string& source, std::string& out)
+{
+    if (EqualsNoCase(source, "True"))
+        out = "TRUE";
+    else if (EqualsNoCase(source, "False"))
+        out = "FALSE";
+    else
+        return false;
+    return true;
+}
+
+bool CQIConverter::Unquote(const std::string& source, std::string& out)
+{
+    if (source.size() < 2)
+        return false;
+    if (!IsQuote(source.front()) || !IsQuote(source.back())) {
+        out = source;
+        return true;
+    }
+    std::string text;
+    const std::size_t end = source.size() - 1;
+    for (std::size_t i = 1; i < end; ++i) {
+        if (source[i] == '\\' && i + 1 < end && IsEscapable(source[i + 1]))
+            ++i;
+        text.push_back(source[i]);
+    }
+    out = text;
+    return true;
+}
+
+bool CQIConverter::DecodeString(const std::string& source, std::string& out)
+{
+    if (source.size() <= 2) {
+        out.clear();
+        return true;
+    }
+    std::string text;
+    const std::size_t end = source.size() - 1; // the closing quote is not read
+    std::size_t i = 1;
+    while (i < end) {
+        const char c = source[i];
+        if (c == '"') {
+            // "abc"+"def": the pieces join; reading goes on after the quote that opens the next one.
+            if (i + 1 < end && source[i + 1] == '+') {
+                const std::size_t next = source.find('"', i + 2);
+                if (next != std::string::npos) {
+                    i = next + 1;
+                    continue;
+                }
+            }
+            ++i;
+            continue;
+        }
+        if (c == '\\' && i + 1 < end && IsEscapable(source[i + 1])) {
+            text.push_back(source[i + 1]);
+            i += 2;
+            continue;
+        }
+        if (c == '^' && i + 1 < end) {
+            const char code = source[i + 1];
+            i += 2;
+            if (IsDigit(code)) {
+                int value = code - '0';
+                for (int digits = 1; digits < 3 && i < end && IsDigit(source[i]); ++digits)
+                    value = value * 10 + (source[i++] - '0');
+                text.push_back(static_cast<char>(value % 256));
+            } else {
+                text.push_back(static_cast<char>(code & 31));
+            }
+            continue;
+        }
+        text.push_back(c);
+        ++i;
+    }
+    out = text;
+    return true;
+}
+
+std::int32_t CQIConverter::GetIntValue(const std::string& source)
+{
+    std::string text;
+    if (!Unquote(source, text))
+        text.clear();
+    return static_cast<std::int32_t>(std::atoi(text.c_str()));
+}
+
+bool CQIConverter::LookupToolComponent(const std::string& source, const char* section, std::string& out,
+                                       const char* targetFile)
+{
+    std::string folder;
+    if (!m_utility.GetLocation(CQIUtility::kTorqaInstallPath, folder))
+        return false;
+    if (!platform::EndsWithSeparator(folder))
+        folder.push_back(platform::kPathSeparator);
+    std::string language;
+    if (platform::TorqaUserLanguage(language)) {
+        if (!platform::EndsWithSeparator(language))
+            language.push_back(platform::kPathSeparator);
+        folder += language;
+    }
+    const std::string toolCatalogue = folder + "toolcomp.ini";
+    const std::string moduleCatalogue = folder + "gi32.ini";
+
+    std::string component;
+    if (!Unquote(source, component))
+        component.clear();
+    component = UpperCase(component);
+
+    out = platform::ReadProfileValue(component, "CPType", "", toolCatalogue, kCatalogueValue);
+    if (out.empty())
+        return false;
+    const std::string target = targetFile ? targetFile : "";
+    const std::string sectionName = section ? section : "";
+    platform::WriteProfileValue(sectionName, "CPType", out, target);
+    const std::string model = platform::ReadProfileValue(component, "DevModel", "", toolCatalogue, kCatalogueValue);
+    if (!model.empty())
+        platform::WriteProfileValue(sectionName, "DevModel", model, target);
+    const std::string module = platform::ReadProfileValue(component, "CPModule", "", moduleCatalogue, kCatalogueValue);
+    if (!module.empty())
+        platform::WriteProfileValue(sectionName, "CPModule", module, target);
+    out = platform::ReadProfileValue(component, "Name", "", toolCatalogue, kCatalogueValue);
+    return true;
+}
+
+int CQIConverter::FindName(const std::string& text, int tableId)
+{
+    const NameTable table = GetNameTable(tableId);
+    for (std::size_t i = 0; i < table.count; ++i)
+        if (EqualsNoCase(text, table.names[i]))
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool CQIConverter::FindPropertyMapping(int group, int property, int& section, int& key, int& kind)
+{
+    for (const PropertyMapRow& row : PropertyMap) {
+        if (row.group == group && row.property == property) {
+            section = row.section;
+            key = row.key;
+            kind = row.kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+void CQIConverter::WriteCountedString(platform::File& file, const std::string& text)
+{
+    const std::size_t n = text.size();
+    const unsigned char count[2] = {static_cast<unsigned char>((n >> 8) & 0xFF), static_cast<unsigned char>(n & 0xFF)};
+    file.Write(count, 2);
+    file.Write(text.data(), n % 65536);
 }

@@ -1,9 +1,12 @@
 #pragma once
 // Base of every converter: the run context the dispatcher sets before each statement, the two
-// counters that feed the report's totals, and the report operation.
+// counters that feed the report's totals, and the value operations the converters share. The value
+// operations reach each other through their virtual slots, so a converter that overrides one
+// changes every operation that uses it.
 #include "converters/CQIUtility.h"
 #include "converters/PropertyList.h"
 
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -18,17 +21,36 @@ public:
     CQIConverter& operator=(const CQIConverter&) = delete;
 
     virtual bool Convert(const PropertyList& properties, const char* outputSessionPath, const char* schemeDirectory) = 0;
+    // Translates a source value by its value kind: 1 converted (out holds the target value),
+    // 0 cannot be converted, -1 nothing to write. targetFile may be null.
+    virtual int TranslateValue(int kind, const std::string& source, std::string& out, const char* targetFile);
+    // Copies a connection or file-transfer tool's identity from the TORQA! tool catalogues into
+    // section of targetFile; out receives the tool's display name.
+    virtual bool LookupToolComponent(const std::string& source, const char* section, std::string& out,
+                                     const char* targetFile);
+    virtual bool ParseBoolean(const std::string& source, std::string& out);
+    virtual bool Unquote(const std::string& source, std::string& out);
+    virtual bool DecodeString(const std::string& source, std::string& out);
+    virtual std::int32_t GetIntValue(const std::string& source);
 
     // Report codes: 1 unrecognised property, 2 unconverted property, 3 macro that failed to convert.
     enum ReportCode { kUnrecognized = 1, kUnconverted = 2, kMacroFailed = 3 };
     // Writes one report line for the code and counts it; other codes write and count nothing.
     void ReportProperty(const char* text, int code);
+    void ReportProperty(const std::string& text, int code) { ReportProperty(text.c_str(), code); }
+
+    // The index of text in name table tableId (1 to 8, ignoring case, first match), or -1.
+    static int FindName(const std::string& text, int tableId);
+    // The first property map row of (group, property): its section and key indices and value kind.
+    static bool FindPropertyMapping(int group, int property, int& section, int& key, int& kind);
+    // A 16-bit big-endian byte count, then the bytes (the count's low 16 bits of them).
+    static void WriteCountedString(platform::File& file, const std::string& text);
 
     // Set by the dispatcher before every statement.
     platform::File* m_reportFile = nullptr;
     std::string m_sourceSessionDir;
     CQIUtility m_utility;
-    int m_unconverted = 0;
-    int m_unrecognized = 0;
-    int m_terminalModel = 420;
+    std::int32_t m_unconverted = 0;
+    std::int32_t m_unrecognized = 0;
+    std::int32_t m_terminalModel = 420;
 };

@@ -1,6 +1,9 @@
 #include "translator/ConverterRegistry.h"
 
 #include "converters/CQIConverter.h"
+#include "converters/CQISessionConverter.h"
+#include "display/CQIAttributeConverter.h"
+#include "display/CQIColorConverter.h"
 #include "platform/AsciiCase.h"
 #include "platform/Notice.h"
 
@@ -56,10 +59,19 @@ CQIConverter* CConverterRegistry::GetConverter(const char* group)
     return m_slots[slot].get();
 }
 
-CQIConverter* CConverterRegistry::Create(Slot)
+CQIConverter* CConverterRegistry::Create(Slot slot)
 {
-    // No converter kind exists yet: every statement is dropped.
-    return nullptr;
+    switch (slot) {
+    case kColors:
+        return new CQIColorConverter;
+    case kAttributes:
+        return new CQIAttributeConverter;
+    case kSession:
+        return new CQISessionConverter;
+    default:
+        // No converter for this kind yet: its statements are dropped.
+        return nullptr;
+    }
 }
 
 void CConverterRegistry::SumCounters(unsigned& unconverted, unsigned& unrecognized)

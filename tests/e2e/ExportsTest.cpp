@@ -165,21 +165,23 @@ TEST_F(Exports, TranslatingOneSourceThreeTimes)
 {
     TestDesk desk;
     const std::string source = desk.Path("Demo.qtc");
-    WriteFile(source, QimSession("Terminal( Name=\"VT420\" )\n"));
+    WriteFile(source, QimSession("Display( Columns=\"132\", Rows=\"24\" )\n"));
     const std::string report = desk.Path("report.txt");
     WriteFile(report, "");
     ASSERT_TRUE(initialize());
 
     std::string expected;
-    unsigned unconverted = 5, unrecognized = 0;
+    unsigned unconverted = 5, unrecognized = 0; // a host that does not reset them gets sums
     for (const char* name : {"Demo.TDP", "Demo1.TDP", "Demo2.TDP"}) {
         char output[260] = "";
         EXPECT_TRUE(doTranslate(source.c_str(), report.c_str(), output, &unconverted, &unrecognized));
         const std::string path = desk.Sessions() + kSep + name;
         EXPECT_STREQ(output, path.c_str());
-        EXPECT_EQ(ReadFile(path), NativeText("[Session]\nTitle=\n\n[Terminal]\nTermModel=420\n")); // the template, text mode
+        EXPECT_EQ(ReadFile(path), NativeText("[Session]\nTitle=\n[Terminal]\nTermModel=420\nDispColumns=132\n"));
+        const std::string counted = std::to_string(unrecognized);
         expected += NativeText("QIM! session file converted: " + source + "\nSession file created: " + path + "\n\n" +
-                    "\nNumber of unconverted properties: 5\nNumber of unrecognized properties: 0\n\n" +
+                    "Unreconnized property:\tRows\n" +
+                    "\nNumber of unconverted properties: 5\nNumber of unrecognized properties: " + counted + "\n\n" +
                     "-------------------------------------------------------\n");
     }
     EXPECT_EQ(ReadFile(report), expected);

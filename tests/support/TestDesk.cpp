@@ -4,7 +4,7 @@
 
 namespace testing_support {
 
-const char* const TestDesk::kTemplate = "[Session]\r\nTitle=\r\n\r\n[Terminal]\r\nTermModel=420\r\n";
+const char* const TestDesk::kTemplate = "[Session]\r\nTitle=\r\n[Terminal]\r\nTermModel=420\r\n";
 
 TestDesk::TestDesk() : TestDesk(Options{}) {}
 
@@ -80,7 +80,7 @@ void TestDesk::WriteRegistry()
 
 std::string QimSession(const std::string& body)
 {
-    std::string text = "// Version QIM! 5.10\r\nCaptureSetup( FileName=\"QIMVT.TXT\", Append=False )\r\n";
+    std::string text = "// Version QIM! 5.10\r\nCaptureSetup( FileName=\"QIMVT.TXT\" )\r\n";
     for (char c : body) {
         if (c == '\n')
             text += "\r\n";

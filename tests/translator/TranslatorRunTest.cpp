@@ -36,9 +36,10 @@ protected:
     std::vector<std::string> m_notices;
 };
 
-std::string Section(const std::string& source, const std::string& output, int unconverted, int unrecognized)
+std::string Section(const std::string& source, const std::string& output, const std::string& lines, int unconverted,
+                    int unrecognized)
 {
-    return NativeText("QIM! session file converted: " + source + "\nSession file created: " + output + "\n\n" +
+    return NativeText("QIM! session file converted: " + source + "\nSession file created: " + output + "\n\n" + lines +
            "\nNumber of unconverted properties: " + std::to_string(unconverted) +
            "\nNumber of unrecognized properties: " + std::to_string(unrecognized) + "\n\n" +
            "-------------------------------------------------------\n");
@@ -59,10 +60,11 @@ TEST_F(TranslatorRun, ThreeRunsGiveThreeFilesAndThreeSections)
         unsigned unconverted = 3, unrecognized = 4;
         ASSERT_TRUE(Run(translator, source, report, output, unconverted, unrecognized));
         EXPECT_EQ(output, desk.Sessions() + kSep + name);
-        EXPECT_EQ(ReadFile(output), NativeText("[Session]\nTitle=\n\n[Terminal]\nTermModel=420\n")); // text-mode copy
+        EXPECT_EQ(ReadFile(output), NativeText("[Session]\nTitle=\n[Terminal]\nTermModel=420\n")); // text-mode copy, nothing converted
+        // The run's counts are added to the caller's: "Name" is no property of Terminal.
         EXPECT_EQ(unconverted, 3u);
-        EXPECT_EQ(unrecognized, 4u);
-        expected += Section(source, output, 3, 4);
+        EXPECT_EQ(unrecognized, 5u);
+        expected += Section(source, output, "Unreconnized property:\tName\n", 3, 5);
     }
     EXPECT_EQ(ReadFile(report), expected);
     EXPECT_TRUE(m_notices.empty());

@@ -1,0 +1,27 @@
+#include "converters/CQISessionConverter.h"
+
+#include "platform/AsciiCase.h"
+#include "platform/Files.h"
+
+// The startup macro of a session: the QIM! macro file is read whole and handed to the macro
+// translator, which writes the TORQA! macro; t becomes that macro's path.
+bool CQISessionConverter::ConvertStartupMacro(std::string& t)
+{
+    for (std::size_t at = t.find("\"+\""); at != std::string::npos; at = t.find("\"+\""))
+        t.erase(at, 3); // a name written as several quoted pieces
+    std::string macroText;
+    if (!platform::ReadWholeFile(t, macroText))
+        return false;
+
+    // "C:\QIM\Macros\start.qtm" -> "\START.TBM"
+    std::string name = UpperCase(t);
+    const std::size_t extension = name.find(".QTM");
+    name = extension == std::string::npos ? std::string() : name.substr(0, extension);
+    const std::size_t slash = name.rfind('\\');
+    if (slash != std::string::npos)
+        name = name.substr(slash);
+    name += ".TBM";
+    (void)macroText;
+    // No macro translator is available to this build yet: the startup macro cannot be translated.
+    return false;
+}
