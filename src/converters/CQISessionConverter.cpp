@@ -10,11 +10,6 @@ namespace {
 
 constexpr int kKeyboardLayoutKind = 28;
 
-std::string ValueAt(const PropertyList& properties, std::size_t i)
-{
-    return i < properties.size() ? properties[i] : std::string();
-}
-
 void Write(int section, int key, const std::string& value, const char* targetFile)
 {
     platform::WriteProfileValue(SectionNames[section], KeyNames[key], value, targetFile ? targetFile : "");

@@ -7,17 +7,6 @@
 #include <cstddef>
 #include <string>
 
-namespace {
-
-// The value that follows the key at index i - 1; a key that ends the list has an empty value.
-const std::string& ValueAt(const PropertyList& properties, std::size_t i)
-{
-    static const std::string empty;
-    return i < properties.size() ? properties[i] : empty;
-}
-
-} // namespace
-
 bool CQIAttributeConverter::Convert(const PropertyList& properties, const char* outputSessionPath, const char*)
 {
     const std::string target = outputSessionPath ? outputSessionPath : "";
