@@ -1,5 +1,6 @@
 #include "converters/CQISessionConverter.h"
 
+#include "actions/CQIMacroLibrary.h"
 #include "platform/AsciiCase.h"
 #include "platform/Files.h"
 
@@ -21,7 +22,10 @@ bool CQISessionConverter::ConvertStartupMacro(std::string& t)
     if (slash != std::string::npos)
         name = name.substr(slash);
     name += ".TBM";
-    (void)macroText;
-    // No macro translator is available to this build yet: the startup macro cannot be translated.
-    return false;
+
+    CQIMacroContext context;
+    if (!context.TranslateMacroNamed(macroText, name))
+        return false;
+    t = name;
+    return true;
 }

@@ -1,6 +1,6 @@
 #include "interface/Exports.h"
 
-#include "interface/Translator.h"
+#include "translator/TheTranslator.h"
 #include "platform/Files.h"
 #include "platform/Notice.h"
 #include "translator/CQITranslator.h"

@@ -1,4 +1,4 @@
-#include "interface/Translator.h"
+#include "translator/TheTranslator.h"
 
 // Loading the library does nothing; unloading it destroys the translator with its converters and
 // files.

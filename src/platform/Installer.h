@@ -14,4 +14,11 @@ ComponentState LocateComponent(const std::string& componentId, std::string& path
 // Asks the installer to install an absent component of a product.
 void InstallMissingComponent(const std::string& productCode, const std::string& componentId);
 
+// Where there is no installer, the registry names a component's file: a value named after the
+// component identifier under HKLM\Software\Korvanesta\TORQA!\Components. Tests on Windows answer
+// the installer's questions this way too (SetRegistryComponents(true)) instead of registering a
+// product with the real installer.
+bool RegistryComponentPath(const std::string& componentId, std::string& path);
+void SetRegistryComponents(bool fromRegistry);
+
 } // namespace platform

@@ -21,17 +21,21 @@ TEST(Installer, AnUnknownComponentIsNotFound)
     EXPECT_EQ(platform::LocateComponent(kComponent, path), platform::ComponentState::Unknown);
 }
 
-#ifndef _WIN32
 TEST(Installer, TheRegistryNamesAComponentsFile)
 {
     TestDesk desk;
+    platform::SetRegistryComponents(true); // what posix always does
     desk.AddRegistry(std::string("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\n\"") +
                      kComponent + "\"=\"C:\\\\TORQA\\\\mt.dll\"\n");
     std::string code, path;
     EXPECT_TRUE(platform::ComponentProductCode(kComponent, code));
     EXPECT_EQ(platform::LocateComponent(kComponent, path), platform::ComponentState::Local);
+#ifdef _WIN32
+    EXPECT_EQ(path, "C:\\TORQA\\mt.dll");
+#else
     EXPECT_EQ(path, "C:/TORQA/mt.dll");
-}
 #endif
+    platform::SetRegistryComponents(false);
+}
 
 } // namespace

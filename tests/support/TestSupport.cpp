@@ -7,6 +7,10 @@
 #include <random>
 #include <sstream>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace testing_support {
 
 namespace fs = std::filesystem;
@@ -66,6 +70,17 @@ std::string NativeText(const std::string& text)
 bool FileExists(const std::string& path) { return fs::exists(path); }
 
 void MakeDir(const std::string& path) { fs::create_directories(path); }
+
+std::string ExecutableDir()
+{
+#ifdef _WIN32
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return fs::path(path).parent_path().string();
+#else
+    return fs::read_symlink("/proc/self/exe").parent_path().string();
+#endif
+}
 
 namespace {
 void SetVariable(const std::string& name, const char* value)

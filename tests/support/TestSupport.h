@@ -32,6 +32,8 @@ void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
 void MakeDir(const std::string& path);
+// The folder of the running test program, where the libraries it tests are built.
+std::string ExecutableDir();
 
 // Sets an environment variable for the test's life (restores the old value).
 class ScopedEnv {

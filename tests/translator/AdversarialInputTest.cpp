@@ -59,7 +59,7 @@ TEST_F(AdversarialInput, HugeTokenManyPropertiesAndAKeyWithoutValue)
     EXPECT_EQ(platform::ReadProfileValue("Terminal", "DispColumns", "", outcome.output), "80");
     EXPECT_EQ(outcome.unrecognized, 500u);
     EXPECT_EQ(outcome.unconverted, 1u);
-    EXPECT_NE(outcome.report.find("Unconverted property:\tLines=\n"), std::string::npos);
+    EXPECT_NE(outcome.report.find(NativeText("Unconverted property:\tLines=\n")), std::string::npos);
 }
 
 TEST_F(AdversarialInput, RandomBytesAndUnbalancedStatements)

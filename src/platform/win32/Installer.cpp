@@ -1,11 +1,13 @@
-#include "platform/Installer.h"
+#include "platform/InstallerBackend.h"
 
 #include <windows.h>
 #include <msi.h>
 
-namespace platform {
+namespace platform::InstallerBackend {
 
-bool ComponentProductCode(const std::string& componentId, std::string& productCode)
+const bool kHasInstaller = true;
+
+bool ProductCode(const std::string& componentId, std::string& productCode)
 {
     char buffer[39] = "";
     if (::MsiGetProductCodeA(componentId.c_str(), buffer) != ERROR_SUCCESS)
@@ -14,7 +16,7 @@ bool ComponentProductCode(const std::string& componentId, std::string& productCo
     return true;
 }
 
-ComponentState LocateComponent(const std::string& componentId, std::string& path)
+ComponentState Locate(const std::string& componentId, std::string& path)
 {
     char buffer[MAX_PATH + 1] = "";
     DWORD size = MAX_PATH;
@@ -28,9 +30,11 @@ ComponentState LocateComponent(const std::string& componentId, std::string& path
     }
 }
 
-void InstallMissingComponent(const std::string& productCode, const std::string& componentId)
+void InstallMissing(const std::string& productCode, const std::string& componentId)
 {
     ::MsiInstallMissingComponentA(productCode.c_str(), componentId.c_str(), INSTALLSTATE_DEFAULT);
 }
 
-} // namespace platform
+std::string NativePath(const std::string& path) { return path; }
+
+} // namespace platform::InstallerBackend

@@ -1,4 +1,4 @@
-#include "interface/Translator.h"
+#include "translator/TheTranslator.h"
 
 #include "translator/CQITranslator.h"
 
