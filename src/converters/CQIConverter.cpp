@@ -1,5 +1,6 @@
 #include "converters/CQIConverter.h"
 
+#include "converters/CaretCode.h"
 #include "converters/NameTables.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
@@ -13,7 +14,6 @@
 namespace {
 
 bool IsQuote(char c) { return c == '"'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // After a backslash these stand for themselves.
 bool IsEscapable(char c) { return c == '\\' || c == '"' || c == '^'; }
 
@@ -109,17 +109,9 @@ bool CQIConverter::DecodeString(const std::string& source, std::string& out)
             i += 2;
             continue;
         }
-        if (c == '^' && i + 1 < end) {
-            const char code = source[i + 1];
-            i += 2;
-            if (IsDigit(code)) {
-                int value = code - '0';
-                for (int digits = 1; digits < 3 && i < end && IsDigit(source[i]); ++digits)
-                    value = value * 10 + (source[i++] - '0');
-                text.push_back(static_cast<char>(value % 256));
-            } else {
-                text.push_back(static_cast<char>(code & 31));
-            }
+        char decoded = 0;
+        if (c == '^' && DecodeCaret(source, i, end, decoded)) {
+            text.push_back(decoded);
             continue;
         }
         text.push_back(c);

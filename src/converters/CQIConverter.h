@@ -39,6 +39,11 @@ public:
     void ReportProperty(const char* text, int code);
     void ReportProperty(const std::string& text, int code) { ReportProperty(text.c_str(), code); }
 
+    // Decodes a macro operand: text is either the macro text itself (isMacroFile false) or the path
+    // of the QIM! macro file it runs or calls (isMacroFile true). Macros named without a folder are
+    // looked for in the source session directory.
+    void ResolveMacroReference(const std::string& operand, std::string& text, bool& isMacroFile) const;
+
     // The index of text in name table tableId (1 to 8, ignoring case, first match), or -1.
     static int FindName(const std::string& text, int tableId);
     // The first property map row of (group, property): its section and key indices and value kind.

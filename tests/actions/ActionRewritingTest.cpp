@@ -1,0 +1,157 @@
+// How a QIM! action becomes a TORQA! action identifier and text.
+#include "actions/ActionConversion.h"
+#include "actions/ActionIds.h"
+#include "actions/CQIMacroLibrary.h"
+#include "converters/CQIConverter.h"
+#include "platform/Files.h"
+#include "platform/Installer.h"
+
+#include "support/TestDesk.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace testing_support;
+
+struct Device : CQIConverter {
+    bool Convert(const PropertyList&, const char*, const char*) override { return true; }
+};
+
+std::pair<std::string, bool> Resolve(const std::string& operand)
+{
+    Device device;
+    device.m_sourceSessionDir = "SRC";
+    std::string text;
+    bool isFile = false;
+    device.ResolveMacroReference(operand, text, isFile);
+    return {text, isFile};
+}
+
+const std::string kSrc = std::string("SRC") + kSep;
+
+TEST(ResolveMacroReference, MacroFiles)
+{
+    EXPECT_EQ(Resolve("RUNMACRO(\"x.QTM\")"), std::make_pair(kSrc + "x.qtm", true));
+    EXPECT_EQ(Resolve("runmacro(\"x.qtm\")"), std::make_pair(kSrc + "x.qtm", true));
+    EXPECT_EQ(Resolve("RUNMACRO(\"..\\m\\x.qtm\")"), std::make_pair(std::string("..\\m\\x.qtm"), true));
+    EXPECT_EQ(Resolve("RUNMACRO(\"C:\\MACROS\\LOGIN.QTM\")"), std::make_pair(std::string("C:\\MACROS\\LOGIN.qtm"), true));
+    EXPECT_EQ(Resolve("LOGIN(1)"), std::make_pair(kSrc + "LOGIN.qtm", true));
+}
+
+TEST(ResolveMacroReference, InlineTextIsDecoded)
+{
+    EXPECT_EQ(Resolve("Wait(5)"), std::make_pair(std::string("Wait(5)"), false));
+    EXPECT_EQ(Resolve("SEND(\\\"abc^M\\\")"), std::make_pair(std::string("SEND(\"abc\r\")"), false));
+    EXPECT_EQ(Resolve("a^9b^12c^1234"), std::make_pair(std::string("a\tb\x0c" "c{4"), false));
+    EXPECT_EQ(Resolve("x\\\\y\\z\\"), std::make_pair(std::string("x\\y\\z\\"), false));
+    EXPECT_EQ(Resolve("^[^255"), std::make_pair(std::string("\x1b\xff"), false));
+}
+
+TEST(ActionIds, CommandsAndGuillemets)
+{
+    EXPECT_EQ(CommandIdFromName("Copy"), 0xE122);
+    EXPECT_EQ(CommandIdFromName("copy"), COMMAND_ID_UNMAPPED);
+    EXPECT_EQ(CommandIdFromName("Copy Special"), COMMAND_ID_UNMAPPED);
+    EXPECT_EQ(CommandIdFromName("Korvanesta on the Web"), 0xE708);
+    EXPECT_EQ(CommandIdFromName("Graphics Options"), CommandIdFromName("Terminal Options"));
+    std::string text = "plain text";
+    ConvertGuillemets(text);
+    EXPECT_EQ(text, "plain text");
+    text = "\xAB" "F1\xBB";
+    ConvertGuillemets(text);
+    EXPECT_EQ(text, "<F1>");
+    RemoveChar(text, '<');
+    EXPECT_EQ(text, "F1>");
+}
+
+class Actions : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::SetRegistryComponents(true);
+        m_device.m_sourceSessionDir = m_desk.QimSessions();
+        WriteFile(m_desk.Path("report.txt"), "");
+        platform::FileError error;
+        m_report.Open(m_desk.Path("report.txt"), platform::OpenMode::WriteExclusive, false, error);
+        m_device.m_reportFile = &m_report;
+    }
+    void TearDown() override { platform::SetRegistryComponents(false); }
+    std::string Report()
+    {
+        m_report.Close();
+        return ReadFile(m_desk.Path("report.txt"));
+    }
+    void InstallTranslator()
+    {
+        std::string path;
+        for (char c : ExecutableDir() + kSep + QTCM_MACRO_TRANSLATOR) {
+            if (c == '\\')
+                path.push_back('\\');
+            path.push_back(c);
+        }
+        m_desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" +
+                           std::string(CQIMacroLibrary::kComponentId) + "\"=\"" + path + "\"\r\n");
+    }
+    TestDesk m_desk;
+    Device m_device;
+    platform::File m_report;
+    ActionChoices m_choices;
+};
+
+TEST_F(Actions, TextCommandAndNothing)
+{
+    Action a = ConvertAction(m_device, "\"Sequence\"", "\"\xAB" "Find\xBB^M\"", m_choices);
+    EXPECT_EQ(a.outcome, Action::Outcome::Converted);
+    EXPECT_EQ(a.id, ACTION_ID_TEXT);
+    EXPECT_EQ(a.text, "<Find>\r");
+    a = ConvertAction(m_device, "\"vtfunction\"", "\"Do\"", m_choices);
+    EXPECT_EQ(a.text, "<Do>");
+    a = ConvertAction(m_device, "\"Command\"", "\"&Copy\"", m_choices);
+    EXPECT_EQ(a.id, 0xE122);
+    EXPECT_EQ(a.text, "Copy");
+    a = ConvertAction(m_device, "\"Nothing\"", "PCKey", m_choices);
+    EXPECT_EQ(a.id, 0);
+    EXPECT_FALSE(a.usesOperand);
+    EXPECT_EQ(a.outcome, Action::Outcome::Converted);
+
+    // Unknown kinds are reported unless the device says otherwise; so is VTFunction for a mouse.
+    EXPECT_EQ(ConvertAction(m_device, "\"Launch\"", "\"x\"", m_choices).outcome, Action::Outcome::Skipped);
+    ActionChoices mouse;
+    mouse.acceptVtFunction = mouse.reportUnknownKind = false;
+    EXPECT_EQ(ConvertAction(m_device, "\"VTFunction\"", "\"Do\"", mouse).outcome, Action::Outcome::Skipped);
+    EXPECT_EQ(Report(), "Unconverted property:\tValue=Launch\n");
+}
+
+TEST_F(Actions, MacrosWithoutATranslator)
+{
+    // A macro file that cannot be read: abandoned without a report, or kept as the operand.
+    EXPECT_EQ(ConvertAction(m_device, "\"Macro\"", "\"RUNMACRO(\\\"NONE.QTM\\\")\"", m_choices).outcome,
+              Action::Outcome::Skipped);
+    ActionChoices pad;
+    pad.abandonWhenMacroFileMissing = false;
+    Action a = ConvertAction(m_device, "\"Macro\"", "\"RUNMACRO(\\\"NONE.QTM\\\")\"", pad);
+    EXPECT_EQ(a.outcome, Action::Outcome::Converted);
+    EXPECT_EQ(a.id, ACTION_ID_MACRO);
+    EXPECT_EQ(a.text, "RUNMACRO(\"NONE.QTM\")");
+    // Inline macro text and no translator installed: reported with the device's code.
+    pad.macroFailureReport = CQIConverter::kUnconverted;
+    EXPECT_EQ(ConvertAction(m_device, "\"Macro\"", "\"SEND(\\\"x\\\")\"", m_choices).outcome, Action::Outcome::Failed);
+    EXPECT_EQ(ConvertAction(m_device, "\"Macro\"", "\"SEND(\\\"y\\\")\"", pad).outcome, Action::Outcome::Failed);
+    EXPECT_EQ(Report(), "Unable to convert macro:\tSEND(\"x\")\nUnconverted property:\tSEND(\"y\")\n");
+    EXPECT_EQ(m_device.m_unconverted, 2);
+}
+
+TEST_F(Actions, MacroFilesGoThroughTheTranslator)
+{
+    InstallTranslator();
+    WriteFile(m_desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
+    m_choices.nameHint = "F5";
+    Action a = ConvertAction(m_device, "\"Macro\"", "\"RUNMACRO(\\\"LOGON.QTM\\\")\"", m_choices);
+    EXPECT_EQ(a.outcome, Action::Outcome::Converted);
+    EXPECT_TRUE(a.macroTranslated);
+    EXPECT_EQ(a.text, m_desk.Macros() + kSep + "F5.tbm");
+    EXPECT_TRUE(FileExists(a.text));
+}
+
+} // namespace
