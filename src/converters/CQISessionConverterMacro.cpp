@@ -18,7 +18,7 @@ bool CQISessionConverter::ConvertStartupMacro(std::string& t)
     std::string name = UpperCase(t);
     const std::size_t extension = name.find(".QTM");
     name = extension == std::string::npos ? std::string() : name.substr(0, extension);
-    const std::size_t slash = name.rfind('\\');
+    const std::size_t slash = name.find_last_of("\\/"); // the platform's separators
     if (slash != std::string::npos)
         name = name.substr(slash);
     name += ".TBM";

@@ -1,96 +1,16 @@
 // The library as the migration tool sees it: loaded at run time, driven through its exports only.
-#include "interface/Exports.h"
-
+#include "support/LoadedLibrary.h"
 #include "support/TestDesk.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
-
 namespace {
 
 using namespace testing_support;
 
-// A fresh load of the library for every test: the translator exists only after initialising.
-class Exports : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-#ifdef _WIN32
-        m_library = reinterpret_cast<void*>(::LoadLibraryA(QTCM_LIBRARY_NAME));
-#else
-        m_library = ::dlopen(QTCM_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-#endif
-        ASSERT_NE(m_library, nullptr) << "cannot load " << QTCM_LIBRARY_NAME;
-        Bind("KorvanestaTranslatorInitialize", initialize);
-        Bind("KorvanestaTranslatorDirectories", directories);
-        Bind("KorvanestaTranslatorSetDirPath", setDirPath);
-        Bind("KorvanestaTranslatorIsValidFile", isValidFile);
-        Bind("KorvanestaTranslatorDoTranslate", doTranslate);
-        Bind("GetKorvanestaTranslatorName", getName);
-        Bind("GetKorvanestaTranslatorDescription", getDescription);
-        Bind("GetKorvanestaTranslatorLinkName", getLinkName);
-        Bind("QTC_IsComponentInstalled", isComponentInstalled);
-        Bind("QTC_IsYourProductInstalled", isYourProductInstalled);
-        Bind("QTC_FindYourConfigFiles", findYourConfigFiles);
-        Bind("QTC_IsThisYourFile", isThisYourFile);
-        Bind("QTC_TranslateThisFile", translateThisFile);
-        Bind("GimmieTranslators", gimmieTranslators);
-        decltype(&QTCmSetNoticeHandler) setNoticeHandler = nullptr;
-        Bind("QTCmSetNoticeHandler", setNoticeHandler);
-        setNoticeHandler(&Collect, &notices);
-    }
-
-    void TearDown() override
-    {
-#ifdef _WIN32
-        ::FreeLibrary(static_cast<HMODULE>(m_library));
-#else
-        ::dlclose(m_library);
-#endif
-    }
-
-    template <typename F>
-    void Bind(const char* name, F& function)
-    {
-#ifdef _WIN32
-        function = reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(m_library), name)));
-#else
-        function = reinterpret_cast<F>(::dlsym(m_library, name));
-#endif
-        ASSERT_NE(function, nullptr) << name;
-    }
-
-    static void Collect(const char* message, void* context)
-    {
-        static_cast<std::vector<std::string>*>(context)->push_back(message);
-    }
-
-    decltype(&KorvanestaTranslatorInitialize) initialize = nullptr;
-    decltype(&KorvanestaTranslatorDirectories) directories = nullptr;
-    decltype(&KorvanestaTranslatorSetDirPath) setDirPath = nullptr;
-    decltype(&KorvanestaTranslatorIsValidFile) isValidFile = nullptr;
-    decltype(&KorvanestaTranslatorDoTranslate) doTranslate = nullptr;
-    decltype(&GetKorvanestaTranslatorName) getName = nullptr;
-    decltype(&GetKorvanestaTranslatorDescription) getDescription = nullptr;
-    decltype(&GetKorvanestaTranslatorLinkName) getLinkName = nullptr;
-    decltype(&QTC_IsComponentInstalled) isComponentInstalled = nullptr;
-    decltype(&QTC_IsYourProductInstalled) isYourProductInstalled = nullptr;
-    decltype(&QTC_FindYourConfigFiles) findYourConfigFiles = nullptr;
-    decltype(&QTC_IsThisYourFile) isThisYourFile = nullptr;
-    decltype(&QTC_TranslateThisFile) translateThisFile = nullptr;
-    decltype(&GimmieTranslators) gimmieTranslators = nullptr;
-    std::vector<std::string> notices;
-
-private:
-    void* m_library = nullptr;
-};
+using Exports = LoadedLibrary;
 
 TEST_F(Exports, FixedTextsAndTheTranslatorRecord)
 {

@@ -1,8 +1,7 @@
 // A whole session, as the migration tool would hand it over, compared with files written by hand:
 // the session touches every group the general, colour and attribute converters know, every value
 // kind those groups offer, and the ways a property can fail to carry over.
-#include "interface/Exports.h"
-
+#include "support/LoadedLibrary.h"
 #include "support/TestDesk.h"
 
 #include <gtest/gtest.h>
@@ -12,91 +11,16 @@
 #include <utility>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
 
 namespace {
 
 using namespace testing_support;
 
-// A fresh load of the library for every test, driven through its exports only.
-class Golden : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-#ifdef _WIN32
-        m_library = reinterpret_cast<void*>(::LoadLibraryA(QTCM_LIBRARY_NAME));
-#else
-        m_library = ::dlopen(QTCM_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-#endif
-        ASSERT_NE(m_library, nullptr) << "cannot load " << QTCM_LIBRARY_NAME;
-        Bind("KorvanestaTranslatorInitialize", initialize);
-        Bind("KorvanestaTranslatorIsValidFile", isValidFile);
-        Bind("KorvanestaTranslatorDoTranslate", doTranslate);
-        decltype(&QTCmSetNoticeHandler) setNoticeHandler = nullptr;
-        Bind("QTCmSetNoticeHandler", setNoticeHandler);
-        setNoticeHandler(&Collect, &notices);
-    }
-
-    void TearDown() override
-    {
-#ifdef _WIN32
-        ::FreeLibrary(static_cast<HMODULE>(m_library));
-#else
-        ::dlclose(m_library);
-#endif
-    }
-
-    template <typename F>
-    void Bind(const char* name, F& function)
-    {
-#ifdef _WIN32
-        function = reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(m_library), name)));
-#else
-        function = reinterpret_cast<F>(::dlsym(m_library, name));
-#endif
-        ASSERT_NE(function, nullptr) << name;
-    }
-
-    static void Collect(const char* message, void* context)
-    {
-        static_cast<std::vector<std::string>*>(context)->push_back(message);
-    }
-
-    decltype(&KorvanestaTranslatorInitialize) initialize = nullptr;
-    decltype(&KorvanestaTranslatorIsValidFile) isValidFile = nullptr;
-    decltype(&KorvanestaTranslatorDoTranslate) doTranslate = nullptr;
-    std::vector<std::string> notices;
-
-private:
-    void* m_library = nullptr;
-};
+using Golden = LoadedLibrary;
 
 std::string GoldenFile(const std::string& name)
 {
     return std::string(QTCM_TESTDATA_DIR) + kSep + "golden" + kSep + name;
-}
-
-std::string WithoutCarriageReturns(const std::string& text)
-{
-    std::string out;
-    for (char c : text)
-        if (c != '\r')
-            out.push_back(c);
-    return out;
-}
-
-std::string Substituted(std::string text, const std::vector<std::pair<std::string, std::string>>& placeholders)
-{
-    for (const auto& [placeholder, value] : placeholders) {
-        for (std::size_t at = text.find(placeholder); at != std::string::npos;
-             at = text.find(placeholder, at + value.size()))
-            text.replace(at, placeholder.size(), value);
-    }
-    return text;
 }
 
 TEST_F(Golden, EverythingSessionMatchesTheHandWrittenFiles)
