@@ -11,7 +11,8 @@ rm -rf build/demo
 build/bin/qtcm dirs
 echo
 status=0
-build/bin/qtcm migrate examples/qim/Sessions/*.qtc || status=$?
+# From the sessions' own folder, where their relative macro paths lead.
+(cd examples/qim/Sessions && ../../../build/bin/qtcm migrate *.qtc) || status=$?
 echo
 echo "== build/demo/migration-report.txt =="
 cat build/demo/migration-report.txt

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Migrates the example sessions twice, natively and with the x64 qtcm.exe under Wine (registry
 # imported with reg, TORQA! services from KOS.dll), and compares what the two wrote. Expected
-# differences, removed before comparing: line ends (text files end lines the platform's way) and
-# the output folder in the report (each run writes into its own folder, Windows paths on Windows).
+# differences, removed before comparing: line ends (text files end lines the platform's way), the
+# output folder (each run writes into its own, Windows paths on Windows), blank lines and blanks at
+# the ends of lines (Wine's profile functions drop them from the session files they edit).
+# Under Wine the real Windows Installer answers, and it knows no macro translator; the native run
+# goes without one too, so both leave the startup macros alone.
 # Usage: compare-wine-demo.sh NATIVE_BIN WIN64_BIN   (WINEPREFIX set by the caller)
 set -euo pipefail
 native_bin=$(cd "$1" && pwd)
@@ -19,6 +22,7 @@ mkdir -p "$work"/native/{Sessions,Schemes,Macros} "$work"/wine/{Sessions,Schemes
 
 (cd "$root/examples/qim/Sessions" &&
   QTCM_REGISTRY="$root/examples/registry/example-desk.reg" QTCM_EXAMPLES="$root/examples" QTCM_DEMO="$work/native" \
+    QTCM_MACRO_TRANSLATOR= \
     "$native_bin/qtcm" migrate --report "$work/native/report.txt" "${sessions[@]}" >/dev/null)
 
 "$wine" reg import "$(winepath -w "$root/examples/registry/example-desk.reg" 2>/dev/null)" >/dev/null 2>&1
@@ -27,20 +31,26 @@ win_report=$(winepath -w "$work/wine/report.txt" 2>/dev/null)
   QTCM_EXAMPLES=$(winepath -w "$root/examples" 2>/dev/null) QTCM_DEMO=$(winepath -w "$work/wine" 2>/dev/null) \
     "$wine" "$win_bin/qtcm.exe" migrate --report "$win_report" "${sessions[@]}" >/dev/null 2>&1)
 
+native_dir="$work/native/Sessions/"
+wine_dir=$(winepath -w "$work/wine/Sessions" 2>/dev/null)'\'
+wine_dir_pattern=$(printf '%s' "$wine_dir" | sed 's|\\|\\\\|g')
+# Line ends and the run's own folder go; so do blank lines and blanks at the ends of lines, which
+# Wine's profile functions drop from every file they edit (Windows keeps them, as our INI keeper
+# does).
+normalize() { tr -d '\r' <"$1" | sed -e "s|$native_dir|OUT/|g" -e "s|$wine_dir_pattern|OUT/|g" -e 's/[ \t]*$//' -e '/^$/d'; }
+
 status=0
 for source in "${sessions[@]}"; do
   name="${source%.qtc}.TDP"
-  if ! cmp -s <(tr -d '\r' <"$work/native/Sessions/$name") <(tr -d '\r' <"$work/wine/Sessions/$name"); then
+  if ! cmp -s <(normalize "$work/native/Sessions/$name") <(normalize "$work/wine/Sessions/$name"); then
     echo "differs under Wine: Sessions/$name"
+    diff <(normalize "$work/native/Sessions/$name") <(normalize "$work/wine/Sessions/$name") || true
     status=1
   fi
 done
-native_dir="$work/native/Sessions/"
-wine_dir=$(winepath -w "$work/wine/Sessions" 2>/dev/null)'\'
-if ! cmp -s <(sed "s|$native_dir|OUT/|g" "$work/native/report.txt") \
-            <(tr -d '\r' <"$work/wine/report.txt" | sed "s|$(printf '%s' "$wine_dir" | sed 's|\\|\\\\|g')|OUT/|g"); then
+if ! cmp -s <(normalize "$work/native/report.txt") <(normalize "$work/wine/report.txt"); then
   echo "the reports differ under Wine:"
-  diff <(sed "s|$native_dir|OUT/|g" "$work/native/report.txt") <(tr -d '\r' <"$work/wine/report.txt") || true
+  diff <(normalize "$work/native/report.txt") <(normalize "$work/wine/report.txt") || true
   status=1
 fi
 [ $status -eq 0 ] && echo "Wine migration of ${#sessions[@]} example sessions equals the native one"

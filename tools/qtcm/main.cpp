@@ -109,15 +109,23 @@ bool ParseArguments(int argc, char** argv, Options& options, std::string& error)
     return true;
 }
 
+[[maybe_unused]] std::string FolderOf(const std::string& path)
+{
+    const std::size_t sep = path.find_last_of("/\\");
+    return sep == std::string::npos ? std::string(".") : path.substr(0, sep);
+}
+
 // Registry files go in front of QTCM_REGISTRY. With neither, the example installation answers:
-// its registry file refers to QTCM_EXAMPLES (the examples folder) and QTCM_DEMO (the output folder).
-bool PrepareRegistry(const Options& options, bool& bundled)
+// its registry file refers to QTCM_EXAMPLES (the examples folder), QTCM_DEMO (the output folder)
+// and QTCM_MACRO_TRANSLATOR (the demo macro translator, built beside qtcm).
+bool PrepareRegistry(const Options& options, const std::string& hostPath, bool& bundled)
 {
     const char* listed = std::getenv("QTCM_REGISTRY");
     std::string list;
     for (const std::string& file : options.registries)
         list += (list.empty() ? "" : ":") + file;
 #ifdef _WIN32
+    (void)hostPath;
     bundled = false;
     if (!list.empty()) {
         std::fprintf(stderr, "qtcm: --registry is for systems without a registry; import the file with regedit\n");
@@ -131,6 +139,7 @@ bool PrepareRegistry(const Options& options, bool& bundled)
         list = std::string(QTCM_EXAMPLES_DIR) + "/registry/example-desk.reg";
         setenv("QTCM_EXAMPLES", QTCM_EXAMPLES_DIR, 0);
         setenv("QTCM_DEMO", QTCM_DEMO_DIR, 0);
+        setenv("QTCM_MACRO_TRANSLATOR", (FolderOf(hostPath) + "/" QTCM_MACRO_TRANSLATOR_NAME).c_str(), 0);
         const std::string demo = std::getenv("QTCM_DEMO");
         MakeFolder(demo.c_str());
         for (const char* sub : {"/Sessions", "/Schemes", "/Macros"})
@@ -224,7 +233,7 @@ int main(int argc, char** argv)
         return 2;
     }
     bool bundled = false;
-    if (!PrepareRegistry(options, bundled))
+    if (!PrepareRegistry(options, argv[0], bundled))
         return 2;
 
     QtcmLibrary library;
