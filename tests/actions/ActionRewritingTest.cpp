@@ -2,6 +2,7 @@
 #include "actions/ActionConversion.h"
 #include "actions/ActionIds.h"
 #include "actions/CQIMacroLibrary.h"
+#include "actions/MacroReportPath.h"
 #include "converters/CQIConverter.h"
 #include "platform/Files.h"
 #include "platform/Installer.h"
@@ -76,7 +77,11 @@ protected:
         m_report.Open(m_desk.Path("report.txt"), platform::OpenMode::WriteExclusive, false, error);
         m_device.m_reportFile = &m_report;
     }
-    void TearDown() override { platform::SetRegistryComponents(false); }
+    void TearDown() override
+    {
+        MacroReportPath().clear(); // process-wide: later runs would append this test's macro report
+        platform::SetRegistryComponents(false);
+    }
     std::string Report()
     {
         m_report.Close();

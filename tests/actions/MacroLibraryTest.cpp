@@ -1,5 +1,6 @@
 // The macro translator client, driven against our own translator plug-in.
 #include "actions/CQIMacroLibrary.h"
+#include "actions/MacroReportPath.h"
 #include "platform/Installer.h"
 #include "platform/FileSystem.h"
 #include "platform/Notice.h"
@@ -41,6 +42,7 @@ protected:
     }
     void TearDown() override
     {
+        MacroReportPath().clear(); // process-wide: later runs would append this test's macro report
         platform::SetRegistryComponents(false);
         platform::SetNoticeHandler(nullptr, nullptr);
         EXPECT_EQ(CQIMacroLibrary::LiveContexts(), 0);

@@ -1,5 +1,6 @@
 // A translation run through CQITranslator: the report section, the session file made from the
 // template, and the failures that must end in one notice and no stray file.
+#include "actions/MacroReportPath.h"
 #include "converters/CQIConverter.h"
 #include "platform/Files.h"
 #include "platform/Notice.h"
@@ -16,7 +17,11 @@ using namespace testing_support;
 
 class TranslatorRun : public ::testing::Test {
 protected:
-    void SetUp() override { platform::SetNoticeHandler(&Collect, &m_notices); }
+    void SetUp() override
+    {
+        platform::SetNoticeHandler(&Collect, &m_notices);
+        MacroReportPath().clear(); // no macro translated in this process's earlier tests counts here
+    }
     void TearDown() override { platform::SetNoticeHandler(nullptr, nullptr); }
     static void Collect(const char* message, void* context)
     {
