@@ -133,3 +133,30 @@ TEST(ConverterValues, ReportCodesAndCountedStrings)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Utility, ByteOrderAndPathParts)
+{
+    std::uint32_t value = 0x11223344;
+    CQIUtility::SwapLong(value);
+    EXPECT_EQ(value, 0x44332211u);
+    std::uint16_t shortValue = 0xABCD;
+    CQIUtility::SwapShort(shortValue);
+    EXPECT_EQ(shortValue, 0xCDABu);
+
+    std::string out = "keep";
+    EXPECT_TRUE(CQIUtility::SplitPath("C:\\dir\\file.txt", out, 0));
+    EXPECT_EQ(out, "file");
+    EXPECT_TRUE(CQIUtility::SplitPath("C:\\dir\\file.txt", out, 1));
+    EXPECT_EQ(out, "C:\\dir\\");
+    EXPECT_TRUE(CQIUtility::SplitPath("C:\\dir\\file.txt", out, 2));
+    EXPECT_EQ(out, ".txt");
+    EXPECT_FALSE(CQIUtility::SplitPath("name", out, 2));
+    EXPECT_EQ(out, "");
+    out = "keep";
+    EXPECT_TRUE(CQIUtility::SplitPath("name", out, 7)); // other modes leave out alone
+    EXPECT_EQ(out, "keep");
+}
+
+} // namespace
