@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native suites with the address and undefined-behaviour
-# sanitizers, then the Windows part: the 32-bit deliverable with its export check, and the x64
-# twin's suites under Wine. QTCM_SKIP_WINDOWS=1 skips the Windows part for a quick native loop.
+# sanitizers, a short fuzzing run of whole translations, then the Windows part: the 32-bit
+# deliverable with its export check, and the x64 twin's suites under Wine.
+# QTCM_SKIP_WINDOWS=1 skips the Windows part and QTCM_SKIP_FUZZ=1 the fuzzing, for a quick loop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/need-packages.sh
@@ -10,6 +11,11 @@ need_packages cmake make g++ libgtest-dev googletest
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQTCM_SANITIZE=ON >/dev/null
 cmake --build build-test -j2
 ctest --test-dir build-test --output-on-failure
+
+if [ "${QTCM_SKIP_FUZZ:-0}" != 1 ]; then
+  echo "== fuzzing whole translations for ${QTCM_FUZZ_SECONDS:-45} seconds"
+  QTCM_FUZZ_SECONDS=${QTCM_FUZZ_SECONDS:-45} bash scripts/fuzz.sh
+fi
 
 if [ "${QTCM_SKIP_WINDOWS:-0}" = 1 ]; then
   echo "Windows part skipped (QTCM_SKIP_WINDOWS=1)"
