@@ -61,6 +61,7 @@ int CQISessionConverter::TranslateValue(int kind, const std::string& source, std
     }
     switch (kind) {
     case 5: return LookupToolComponent(source, "Connection", out, targetFile) ? 1 : 0;
+    // Every protocol is looked up under its own name, Xmodem, Ymodem and Zmodem included.
     case 11: return LookupToolComponent(source, "File Transfer", out, targetFile) ? 1 : 0;
     case 7:
     case 9:
@@ -144,8 +145,8 @@ bool CQISessionConverter::ConvertGroup(const PropertyList& properties, const cha
             ReportProperty(key, kUnrecognized);
             continue;
         }
-        if (kind == kKeyboardLayoutKind && !Unquote(value, m_keyboardLayout))
-            m_keyboardLayout.clear();
+        if (kind == kKeyboardLayoutKind)
+            Unquote(value, m_keyboardLayout); // a value Unquote refuses leaves the last layout
         if (keyIndex == 0)
             continue; // known, not carried over
         std::string out;

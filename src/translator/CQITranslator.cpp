@@ -59,6 +59,8 @@ bool CQITranslator::Initialize(const char* sourcePath, const char* reportPath, s
         platform::ShowFileError(error.Error());
     } catch (const std::bad_alloc&) {
         platform::ShowNotice("Not enough memory to translate \"" + m_sourcePath + "\".");
+    } catch (const std::exception& error) {
+        platform::ShowNotice("Could not prepare the translation of \"" + m_sourcePath + "\": " + error.what());
     }
     CloseReport();
     if (m_outputFile)

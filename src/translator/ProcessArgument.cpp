@@ -55,6 +55,8 @@ void BuildPropertyList(const PropertyList& tokens, PropertyList& properties)
         std::string value;
         if (EqualsNoCase(key, "Value") && i < n && BeginsWith(tokens[i], '"')) {
             std::size_t last = i;
+            // A lone quote token is where the tokenizer cut a text beginning with a delimiter
+            // (",abc"): it opens the value, it does not close it.
             if (tokens[i].size() >= 2 && EndsWithQuote(tokens[i]))
                 value = tokens[i];
             else

@@ -115,8 +115,11 @@ void StatementReader::EndStatement()
     if (statement.size() >= 2 && statement.compare(statement.size() - 2, 2, " )") == 0)
         statement.erase(statement.size() - 2, 1);
 
-    const std::string group = statement.substr(0, statement.find('('));
+    const std::size_t paren = statement.find('(');
+    const std::string group = paren == std::string::npos ? std::string() : statement.substr(0, paren);
     if (Contains(group, "Menus")) {
+        // Held for its system menu. A menu statement after the system-menu statement stays held
+        // for good: files made by QIM! put the menu statement first.
         m_heldMenu = statement;
     } else if (Contains(group, "SystemMenu")) {
         m_menuPending = false;

@@ -69,6 +69,8 @@ TEST(StatementReader, MenuIsMergedWithTheSystemMenu)
     EXPECT_EQ(Read("Menus( Item=\"File\" )\nTerminal( X=1 )\nSystemMenu( Item=\"Close\" )\n"),
               (Statements{"Terminal(X=1)", "Menus(Item=\"File\",SystemMenu=SystemMenu,Item=\"Close\")"}));
     EXPECT_EQ(Read("SystemMenu( Item=\"Close\" )\n"), (Statements{"SystemMenu=SystemMenu,Item=\"Close\""}));
+    // Only the text before "(" is a group name: a single-value line mentioning a menu passes on.
+    EXPECT_EQ(Read("Title=\"My Menus\"\n"), (Statements{"Title=\"My Menus\""}));
     // Without a system menu the held menu goes at the end, before the keyboard map.
     EXPECT_EQ(Read("Keyboard.Mapping( K=1 )\nMenus( Item=\"File\" )\n"),
               (Statements{"Menus(Item=\"File\")", "Keyboard.Mapping(K=1)"}));
