@@ -50,6 +50,18 @@ F Symbol(platform::LibraryHandle library, const char* name)
 
 // Calls the library's translate function with a buffer of bufferSize bytes holding path; path
 // receives what the library left in it.
+// The folder macros go to, with its separator. A context made while the library was loaded may
+// have left it empty; the temporary folder takes its place then, never the root of the disk.
+std::string OutputFolder()
+{
+    std::string folder = State().outputDirectory;
+    if (folder.empty())
+        folder = platform::TempFolder();
+    if (!platform::EndsWithSeparator(folder))
+        folder.push_back(platform::kPathSeparator);
+    return folder;
+}
+
 bool CallTranslate(const std::string& text, std::string& path, std::size_t bufferSize)
 {
     MacroLibraryState& state = State();
@@ -79,8 +91,12 @@ CQIMacroLibrary::~CQIMacroLibrary()
     platform::FreeLibraryHandle(state.library);
     state.library = nullptr;
     state.liveContexts = 0;
-    for (const std::string& file : state.temporaryMacros)
-        platform::RemoveFile(file);
+    try {
+        for (const std::string& file : state.temporaryMacros)
+            platform::RemoveFile(file);
+    } catch (...) {
+        // a temporary macro left behind is no reason to end the process
+    }
     state.temporaryMacros.clear();
 }
 
@@ -167,10 +183,7 @@ bool CQIMacroLibrary::TranslateMacro(const std::string& macroText, const char* n
     if (!EnsureLoaded())
         return false;
     const std::string hint = nameHint ? nameHint : "";
-    std::string folder = State().outputDirectory;
-    if (!platform::EndsWithSeparator(folder))
-        folder.push_back(platform::kPathSeparator);
-    const std::string proposed = folder + hint + ".tbm";
+    const std::string proposed = OutputFolder() + hint + ".tbm";
     std::string path = CQITranslator::BuildOutputPath(hint.c_str(), proposed.c_str(), nullptr);
     const std::string handed = "// Version QIM! 5.10\n" + macroText;
     if (MacroReportPath().empty())
@@ -189,10 +202,7 @@ bool CQIMacroLibrary::TranslateMacroNamed(const std::string& macroText, std::str
     std::string relative = name;
     if (!relative.empty() && (relative[0] == '\\' || relative[0] == '/'))
         relative.erase(0, 1); // "\START.TBM": the separator is the platform's
-    std::string folder = State().outputDirectory;
-    if (!platform::EndsWithSeparator(folder))
-        folder.push_back(platform::kPathSeparator);
-    const std::string joined = folder + relative;
+    const std::string joined = OutputFolder() + relative;
     std::string path = CQITranslator::BuildOutputPath(name.c_str(), joined.c_str(), nullptr);
     if (MacroReportPath().empty())
         return false;

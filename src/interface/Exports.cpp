@@ -15,14 +15,17 @@ namespace {
 constexpr std::size_t kHostBuffer = 260;
 
 // Copies text and its zero into a host buffer of at least 260 bytes, never past that size.
-void CopyOut(char* buffer, const std::string& text)
+void CopyOut(char* buffer, const char* text, std::size_t size)
 {
     if (!buffer)
         return;
-    const std::size_t n = text.size() < kHostBuffer ? text.size() : kHostBuffer - 1;
-    std::memcpy(buffer, text.data(), n);
+    const std::size_t n = size < kHostBuffer ? size : kHostBuffer - 1;
+    std::memcpy(buffer, text, n);
     buffer[n] = '\0';
 }
+
+void CopyOut(char* buffer, const std::string& text) { CopyOut(buffer, text.data(), text.size()); }
+void CopyOut(char* buffer, const char* text) { CopyOut(buffer, text, std::strlen(text)); }
 
 std::string CopyIn(const char* buffer)
 {
@@ -45,21 +48,35 @@ bool RecognizeSessionFile(const char* path)
            second.find("CaptureSetup( FileName=\"QIMVT.TXT\"") != std::string::npos;
 }
 
+// Shows a notice from inside an export's handler; nothing it throws gets out.
+void NoticeQuietly(const char* message)
+{
+    try {
+        platform::ShowNotice(message);
+    } catch (...) {
+    }
+}
+
 void TranslateOne(const char* sourcePath, const char* reportPath, char* outputPath, unsigned* unconverted,
                   unsigned* unrecognized)
 {
-    std::string output = CopyIn(outputPath);
     unsigned counts[2] = {unconverted ? *unconverted : 0u, unrecognized ? *unrecognized : 0u};
+    std::string output;
+    bool copied = false;
     try {
+        output = CopyIn(outputPath);
+        copied = true;
         CQITranslator* translator = TheTranslator();
         if (translator && translator->Initialize(sourcePath, reportPath, output))
             translator->TranslateAndSerialize(counts[0], counts[1]);
     } catch (const platform::FileException& error) {
-        platform::ShowFileError(error.Error());
+        NoticeQuietly(error.what());
     } catch (...) {
-        platform::ShowNotice("The translation stopped on an unexpected error.");
+        NoticeQuietly("The translation stopped on an unexpected error.");
     }
-    CopyOut(outputPath, output);
+    // The session file's path goes back even when the run stopped after creating it.
+    if (copied)
+        CopyOut(outputPath, output);
     if (unconverted)
         *unconverted = counts[0];
     if (unrecognized)

@@ -41,7 +41,11 @@ File::~File()
 
 bool File::Open(const std::string& path, OpenMode mode, bool text, FileError& error)
 {
-    Close();
+    try {
+        Close();
+    } catch (const FileException&) {
+        // what an earlier use left unwritten is lost with it; this open starts afresh
+    }
     error = FileError{};
     error.path = path;
     error.operation = "open";

@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
 #include "platform/Files.h"
 
 #include <vector>
@@ -136,7 +137,9 @@ bool IniWriteValue(const std::string& section, const std::string& key, const std
                         const std::string& path)
 {
     std::string content;
-    ReadWholeFile(path, content); // a missing file is created
+    // A missing file is created; one that exists but cannot be read is left alone.
+    if (!ReadWholeFile(path, content) && PathExists(path))
+        return false;
     std::vector<Line> lines = SplitLines(content);
     const std::string lineEnd = lines.empty() || lines[0].end.empty() ? kNewFileLineEnd : lines[0].end;
 

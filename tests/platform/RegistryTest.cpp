@@ -124,6 +124,10 @@ TEST(RegistryFiles, Regedit4HoldsAnsiTextAndOtherFirstLinesAreRefused)
     EXPECT_EQ(path->type, RegistryData::ExpandString);
     EXPECT_EQ(path->bytes, "%SYSTEM%\\A");
 
+    // A comment ending in a backslash continues nothing.
+    ASSERT_TRUE(store.Import("REGEDIT4\r\n; from C:\\QIM\\\r\n[HKEY_LOCAL_MACHINE\\Y]\r\n\"v\"=\"1\"\r\n"));
+    ASSERT_NE(store.Find(kMachine, "Y", "v"), nullptr);
+
     for (const std::string header : {"REGEDIT5", "Windows Registry Editor Version 4.00", "[HKEY_LOCAL_MACHINE\\X]"}) {
         EXPECT_FALSE(store.Import(header + "\n[HKEY_LOCAL_MACHINE\\X]\n\"a\"=\"b\"\n")) << header;
         EXPECT_EQ(store.Find(kMachine, "X", "a"), nullptr) << header;

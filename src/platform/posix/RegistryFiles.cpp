@@ -263,7 +263,7 @@ bool RegistryStore::Import(const std::string& fileContent)
         std::string logical = lines[i];
         // A value continues on the next line after a trailing backslash (long hex data).
         while (!Trim(logical).empty() && Trim(logical).back() == '\\' && Trim(logical)[0] != '[' &&
-               i + 1 < lines.size()) {
+               Trim(logical)[0] != ';' && i + 1 < lines.size()) {
             logical = Trim(logical);
             logical.pop_back();
             logical += Trim(lines[++i]);
