@@ -11,14 +11,17 @@ need_packages cmake make g++ libgtest-dev googletest
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQTCM_SANITIZE=ON >/dev/null
 cmake --build build-test -j2
 ctest --test-dir build-test --output-on-failure
+passed=2 # the native unit and end-to-end suites
 
 if [ "${QTCM_SKIP_FUZZ:-0}" != 1 ]; then
   echo "== fuzzing whole translations for ${QTCM_FUZZ_SECONDS:-45} seconds"
   QTCM_FUZZ_SECONDS=${QTCM_FUZZ_SECONDS:-45} bash scripts/fuzz.sh
+  passed=$((passed + 1))
 fi
 
 if [ "${QTCM_SKIP_WINDOWS:-0}" = 1 ]; then
   echo "Windows part skipped (QTCM_SKIP_WINDOWS=1)"
+  echo "checks: $passed passed, 0 failed"
   exit 0
 fi
 need_packages g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64
@@ -28,6 +31,7 @@ cmake -S . -B build-win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_
   -DQTCM_BUILD_TESTS=OFF >/dev/null
 cmake --build build-win32 -j2
 bash tests/exports/check-exports.sh build-win32/bin/QTCm.dll
+passed=$((passed + 1))
 
 echo "== win64: the suites under Wine"
 cmake -S . -B build-win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Debug >/dev/null
@@ -50,4 +54,6 @@ if [ $failed -ne 0 ]; then
   echo "$failed Windows check(s) failed"
   exit 1
 fi
+passed=$((passed + 3)) # the two suites under Wine and the example migration
 echo "Windows checks passed"
+echo "checks: $passed passed, 0 failed"
