@@ -189,6 +189,15 @@ bool CQIConverter::FindPropertyMapping(int group, int property, int& section, in
     return false;
 }
 
+bool CQIConverter::FindPropertyRow(int group, const std::string& key, int& section, int& targetKey, int& kind)
+{
+    const int property = FindName(key, kPropertyNames);
+    if (property >= 0 && FindPropertyMapping(group, property, section, targetKey, kind))
+        return true;
+    ReportProperty(key, kUnrecognized);
+    return false;
+}
+
 void CQIConverter::WriteCountedString(platform::File& file, const std::string& text)
 {
     const std::size_t n = text.size();

@@ -44,6 +44,9 @@ public:
     // looked for in the source session directory.
     void ResolveMacroReference(const std::string& operand, std::string& text, bool& isMacroFile) const;
 
+    // The property map row of key in group; a key without one is reported as unrecognised.
+    bool FindPropertyRow(int group, const std::string& key, int& section, int& targetKey, int& kind);
+
     // The index of text in name table tableId (1 to 8, ignoring case, first match), or -1.
     static int FindName(const std::string& text, int tableId);
     // The first property map row of (group, property): its section and key indices and value kind.

@@ -140,11 +140,8 @@ bool CQISessionConverter::ConvertGroup(const PropertyList& properties, const cha
         const std::string value = ValueAt(properties, i + 1); // a key without a value reads as empty
         const bool disableLocator = EqualsNoCase(key, "DisableLocator");
         int section = 0, keyIndex = 0, kind = 0;
-        const int property = FindName(key, kPropertyNames);
-        if (property < 0 || !FindPropertyMapping(group, property, section, keyIndex, kind)) {
-            ReportProperty(key, kUnrecognized);
+        if (!FindPropertyRow(group, key, section, keyIndex, kind))
             continue;
-        }
         if (kind == kKeyboardLayoutKind)
             Unquote(value, m_keyboardLayout); // a value Unquote refuses leaves the last layout
         if (keyIndex == 0)

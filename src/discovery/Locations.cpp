@@ -35,18 +35,6 @@ bool DescribeQimLookup(unsigned identifier, QimLookup& lookup)
     }
 }
 
-bool ReadExpanded(RegistryHive hive, const std::string& key, const std::string& valueName, std::string& out)
-{
-    std::string raw;
-    if (!platform::ReadRegistryValue(hive, key, valueName, kPathBuffer, raw))
-        return false;
-    std::string expanded;
-    if (!platform::ExpandEnvironment(raw, kPathBuffer, expanded) || expanded.empty())
-        return false;
-    out = expanded;
-    return true;
-}
-
 } // namespace
 
 bool CQIUtility::GetLocation(unsigned identifier, std::string& out) const
@@ -66,7 +54,7 @@ bool CQIUtility::GetLocation(unsigned identifier, std::string& out) const
         return platform::TorqaInstallPath(out);
 
     if (identifier >= 17)
-        return ReadExpanded(RegistryHive::CurrentUser, kSettingsKey, "", out);
+        return platform::ReadExpandedValue(RegistryHive::CurrentUser, kSettingsKey, "", kPathBuffer, out);
 
     const bool hp = identifier >= 9;
     std::string className;
@@ -79,7 +67,7 @@ bool CQIUtility::GetLocation(unsigned identifier, std::string& out) const
 
     QimLookup lookup{};
     if (!DescribeQimLookup(identifier, lookup))
-        return ReadExpanded(RegistryHive::CurrentUser, kSettingsKey, "", out);
+        return platform::ReadExpandedValue(RegistryHive::CurrentUser, kSettingsKey, "", kPathBuffer, out);
     std::string version;
     if (className.find("5.10") != std::string::npos)
         version = "\\5.10";
@@ -89,7 +77,8 @@ bool CQIUtility::GetLocation(unsigned identifier, std::string& out) const
         return false;
     const std::string key =
         std::string(lookup.defaultUser ? kDefaultUserSettingsKey : kSettingsKey) + version + "\\" + (hp ? "QIMHP" : "QIMVT");
-    return ReadExpanded(lookup.defaultUser ? RegistryHive::Users : RegistryHive::CurrentUser, key, lookup.valueName, out);
+    return platform::ReadExpandedValue(lookup.defaultUser ? RegistryHive::Users : RegistryHive::CurrentUser, key,
+                                       lookup.valueName, kPathBuffer, out);
 }
 
 bool CQIUtility::GetFileTypeName(unsigned identifier, std::string& out) const

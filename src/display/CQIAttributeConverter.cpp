@@ -24,8 +24,7 @@ bool CQIAttributeConverter::Convert(const PropertyList& properties, const char* 
         int section = 0;
         int targetKey = 0;
         int kind = 0;
-        if (!FindPropertyMapping(group, FindName(key, kPropertyNames), section, targetKey, kind)) {
-            ReportProperty(key, kUnrecognized);
+        if (!FindPropertyRow(group, key, section, targetKey, kind)) {
             i += 2;
             continue;
         }

@@ -24,8 +24,7 @@ bool CQIColorConverter::Convert(const PropertyList& properties, const char* outp
         int section = 0;
         int targetKey = 0;
         int kind = 0;
-        if (!FindPropertyMapping(group, FindName(key, kPropertyNames), section, targetKey, kind)) {
-            ReportProperty(key, kUnrecognized);
+        if (!FindPropertyRow(group, key, section, targetKey, kind)) {
             i += 2;
             continue;
         }

@@ -14,11 +14,8 @@ bool g_fromRegistry = InstallerBackend::kHasInstaller ? false : true;
 
 bool RegistryComponentPath(const std::string& componentId, std::string& path)
 {
-    std::string raw;
-    if (!ReadRegistryValue(RegistryHive::LocalMachine, kComponentsKey, componentId, kBuffer, raw))
-        return false;
     std::string expanded;
-    if (!ExpandEnvironment(raw, kBuffer, expanded) || expanded.empty())
+    if (!ReadExpandedValue(RegistryHive::LocalMachine, kComponentsKey, componentId, kBuffer, expanded))
         return false;
     path = InstallerBackend::NativePath(expanded);
     return true;

@@ -16,4 +16,8 @@ bool ReadRegistryValue(RegistryHive hive, const std::string& key, const std::str
 // when the result with its terminating zero would not fit in bufferSize bytes.
 bool ExpandEnvironment(const std::string& text, std::size_t bufferSize, std::string& out);
 
+// A value read as text and expanded; false when missing, too long for bufferSize, or empty.
+bool ReadExpandedValue(RegistryHive hive, const std::string& key, const std::string& valueName,
+                       std::size_t bufferSize, std::string& out);
+
 } // namespace platform

@@ -17,11 +17,7 @@ using testing_support::ReadFile;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
-#ifdef _WIN32
-const std::string kNewLine = "\r\n";
-#else
-const std::string kNewLine = "\n";
-#endif
+const std::string kNewLine = testing_support::NativeText("\n");
 
 // The whole file as text mode reads it, in reads of chunk bytes.
 std::string ReadText(const std::string& path, std::size_t chunk, bool text = true)

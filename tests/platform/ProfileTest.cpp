@@ -12,11 +12,7 @@ using testing_support::ReadFile;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
-#ifdef _WIN32
-const std::string kNewLine = "\r\n";
-#else
-const std::string kNewLine = "\n";
-#endif
+const std::string kNewLine = testing_support::NativeText("\n");
 
 // The whole file after one write into a file that held content.
 [[maybe_unused]] std::string AfterWrite(const TempDir& dir, const std::string& content, const std::string& section,

@@ -14,14 +14,7 @@ constexpr std::size_t kBuffer = 260;
 
 bool ReadService(const char* key, const std::string& name, std::string& out)
 {
-    std::string raw;
-    if (!ReadRegistryValue(RegistryHive::LocalMachine, key, name, kBuffer, raw))
-        return false;
-    std::string expanded;
-    if (!ExpandEnvironment(raw, kBuffer, expanded) || expanded.empty())
-        return false;
-    out = expanded;
-    return true;
+    return ReadExpandedValue(RegistryHive::LocalMachine, key, name, kBuffer, out);
 }
 } // namespace
 
