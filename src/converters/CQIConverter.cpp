@@ -198,6 +198,18 @@ bool CQIConverter::FindPropertyRow(int group, const std::string& key, int& secti
     return false;
 }
 
+int CQIConverter::ConvertProperty(int kind, const std::string& key, const std::string& value, int section,
+                                  int targetKey, const std::string& targetFile)
+{
+    std::string out;
+    const int result = TranslateValue(kind, value, out, nullptr);
+    if (result == 0)
+        ReportProperty(key + "=" + value, kUnconverted);
+    else if (result > 0 && !targetFile.empty())
+        platform::WriteProfileValue(SectionNames[section], KeyNames[targetKey], out, targetFile);
+    return result;
+}
+
 void CQIConverter::WriteCountedString(platform::File& file, const std::string& text)
 {
     const std::size_t n = text.size();

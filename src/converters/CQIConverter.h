@@ -47,6 +47,11 @@ public:
     // The property map row of key in group; a key without one is reported as unrecognised.
     bool FindPropertyRow(int group, const std::string& key, int& section, int& targetKey, int& kind);
 
+    // Translates value by kind and writes it under the row's section and key of targetFile (not
+    // when targetFile is empty); a value that cannot be converted is reported as key=value.
+    int ConvertProperty(int kind, const std::string& key, const std::string& value, int section, int targetKey,
+                        const std::string& targetFile);
+
     // The index of text in name table tableId (1 to 8, ignoring case, first match), or -1.
     static int FindName(const std::string& text, int tableId);
     // The first property map row of (group, property): its section and key indices and value kind.

@@ -54,12 +54,7 @@ bool CQIAttributeConverter::Convert(const PropertyList& properties, const char* 
 
         // The switches, and "Reset": it has no translation, so unlike in the colour statement it is
         // always reported.
-        std::string out;
-        const int result = TranslateValue(kind, value, out, nullptr);
-        if (result == 0)
-            ReportProperty(key + "=" + value, kUnconverted);
-        else if (result > 0)
-            write(SectionNames[section], KeyNames[targetKey], out);
+        ConvertProperty(kind, key, value, section, targetKey, target);
         i += 2;
     }
 

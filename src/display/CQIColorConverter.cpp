@@ -57,12 +57,7 @@ bool CQIColorConverter::Convert(const PropertyList& properties, const char* outp
 
         // The switches. "Red", "Green" or "Blue" outside an entry land here too and, having no
         // translation of their own, are reported rather than written.
-        std::string out;
-        const int result = TranslateValue(kind, value, out, nullptr);
-        if (result == 0)
-            ReportProperty(key + "=" + value, kUnconverted);
-        else if (result > 0)
-            write(section, KeyNames[targetKey], out);
+        ConvertProperty(kind, key, value, section, targetKey, target);
         i += 2;
     }
     return true;

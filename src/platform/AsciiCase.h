@@ -1,5 +1,6 @@
 #pragma once
-// Case folding of ASCII letters only, as every name comparison of the system does it.
+// Case folding of ASCII letters only, as every name comparison of the system does it, and the
+// trimming of blanks around names and values.
 #include <string>
 
 inline char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -27,4 +28,13 @@ inline std::string UpperCase(std::string text)
     for (char& c : text)
         c = UpperAscii(c);
     return text;
+}
+
+// Text without the blanks (and carriage returns) at its ends.
+inline std::string TrimBlanks(const std::string& text, const char* blanks = " \t")
+{
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }

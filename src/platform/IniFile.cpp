@@ -34,36 +34,27 @@ std::vector<Line> SplitLines(const std::string& content)
     return lines;
 }
 
-std::string Trim(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // The section a line opens, if it opens one.
 bool SectionOf(const Line& line, std::string& name)
 {
-    const std::string text = Trim(line.text);
+    const std::string text = TrimBlanks(line.text);
     if (text.empty() || text[0] != '[')
         return false;
     const std::size_t close = text.find(']');
-    name = Trim(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    name = TrimBlanks(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
     return true;
 }
 
 // The key of an entry line; blank lines are no entries.
 bool KeyOf(const Line& line, std::string& key, std::string* value)
 {
-    const std::string text = Trim(line.text);
+    const std::string text = TrimBlanks(line.text);
     if (text.empty())
         return false;
     const std::size_t eq = text.find('=');
-    key = Trim(text.substr(0, eq));
+    key = TrimBlanks(text.substr(0, eq));
     if (value)
-        *value = eq == std::string::npos ? std::string() : Trim(text.substr(eq + 1));
+        *value = eq == std::string::npos ? std::string() : TrimBlanks(text.substr(eq + 1));
     return true;
 }
 

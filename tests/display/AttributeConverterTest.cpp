@@ -40,12 +40,6 @@ TEST_F(AttributeConverter, LaterEntryForANameWins)
     EXPECT_EQ(Value("Color Scheme", "Blink"), "3, 4");
 }
 
-TEST_F(AttributeConverter, NumbersReadAsIntValues)
-{
-    Convert({"Display.Attributes", "Attribute", "\"Inverse\"", "F", "7", "B", "\"15\""});
-    EXPECT_EQ(Value("Color Scheme", "Inverse"), "0, 15");
-}
-
 TEST_F(AttributeConverter, SwitchesGoToTheirSections)
 {
     Convert({"Display.Attributes", "ISOColors", "False", "Bold", "true", "Inverse", "FALSE", "Blink", "\"on\""});
@@ -64,14 +58,6 @@ TEST_F(AttributeConverter, ResetAloneIsReportedAndStillMarksTheScheme)
     EXPECT_EQ(Report(), NativeText(Unconverted("Reset=True")));
     EXPECT_EQ(m_converter.m_unconverted, 1);
     EXPECT_EQ(m_converter.m_unrecognized, 0);
-}
-
-TEST_F(AttributeConverter, UnknownKeyIsUnrecognised)
-{
-    Convert({"Display.Attributes", "Italic", "True"});
-    EXPECT_EQ(Report(), NativeText(Unrecognized("Italic")));
-    EXPECT_EQ(m_converter.m_unrecognized, 1);
-    ExpectSchemeMarker();
 }
 
 TEST_F(AttributeConverter, NamelessEntryIsReportedNeverWrittenWithAnEmptyKey)

@@ -37,15 +37,6 @@ TEST_F(ColorConverter, LaterEntryForAnIndexWins)
     EXPECT_EQ(ReadFile(m_session).find("1,1,1"), std::string::npos);
 }
 
-TEST_F(ColorConverter, NumbersReadAsIntValues)
-{
-    // A single unquoted character reads as 0; trailing letters are dropped; unquoted numbers of more
-    // than one character and values past a byte are copied as they are.
-    Convert({"Display.Colors", "VTColorIndex", "5", "Red", "7", "Green", "\"12abc\"", "Blue", "300"});
-    EXPECT_EQ(Value("Terminal", "ClrCurrent0"), "0,12,300");
-    EXPECT_EQ(Value("Terminal", "ClrCurrent5"), kAbsent);
-}
-
 TEST_F(ColorConverter, SwitchesWriteBooleansOrReportTheValue)
 {
     Convert({"Display.Colors", "useexactcolors", "True", "Lockusercolors", "\"maybe\""});

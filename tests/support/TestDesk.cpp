@@ -80,14 +80,7 @@ void TestDesk::WriteRegistry()
 
 std::string QimSession(const std::string& body)
 {
-    std::string text = "// Version QIM! 5.10\r\nCaptureSetup( FileName=\"QIMVT.TXT\" )\r\n";
-    for (char c : body) {
-        if (c == '\n')
-            text += "\r\n";
-        else
-            text.push_back(c);
-    }
-    return text;
+    return WithLineEnds("// Version QIM! 5.10\nCaptureSetup( FileName=\"QIMVT.TXT\" )\n" + body, "\r\n");
 }
 
 } // namespace testing_support

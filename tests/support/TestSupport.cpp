@@ -51,17 +51,22 @@ std::string ReadFile(const std::string& path)
     return content.str();
 }
 
-std::string NativeText(const std::string& text)
+std::string WithLineEnds(const std::string& text, const std::string& lineEnd)
 {
-#ifdef _WIN32
     std::string out;
     for (char c : text) {
         if (c == '\n')
-            out += "\r\n";
+            out += lineEnd;
         else
             out.push_back(c);
     }
     return out;
+}
+
+std::string NativeText(const std::string& text)
+{
+#ifdef _WIN32
+    return WithLineEnds(text, "\r\n");
 #else
     return text;
 #endif

@@ -11,6 +11,8 @@ constexpr char kSep = '\\';
 #else
 constexpr char kSep = '/';
 #endif
+// Text with every line feed written as lineEnd.
+std::string WithLineEnds(const std::string& text, const std::string& lineEnd);
 // Text as the library writes it in text mode: line feeds become the platform's line end.
 std::string NativeText(const std::string& text);
 

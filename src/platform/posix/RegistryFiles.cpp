@@ -11,15 +11,6 @@ namespace platform {
 
 namespace {
 
-std::string Trim(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
-
 // A key path as the lookups compare it: hive spelled out, case folded, no trailing backslash.
 std::string CanonicalKey(const std::string& path)
 {
@@ -121,11 +112,11 @@ bool ParseData(const std::string& text, bool unicode, RegistryData& data)
     if (!text.empty() && text[0] == '"') {
         std::size_t pos = 0;
         data.type = RegistryData::String;
-        return ReadQuoted(text, pos, data.bytes) && Trim(text.substr(pos)).empty();
+        return ReadQuoted(text, pos, data.bytes) && TrimBlanks(text.substr(pos)).empty();
     }
     const std::string folded = FoldCase(text);
     if (folded.rfind("dword:", 0) == 0) {
-        const std::string digits = Trim(text.substr(6));
+        const std::string digits = TrimBlanks(text.substr(6));
         if (digits.empty() || digits.size() > 8)
             return false;
         unsigned long value = 0;
@@ -180,7 +171,7 @@ bool ParseData(const std::string& text, bool unicode, RegistryData& data)
 
 void RegistryStore::ImportLine(const std::string& rawLine, bool unicode, std::string& currentKey)
 {
-    const std::string line = Trim(rawLine);
+    const std::string line = TrimBlanks(rawLine);
     if (line.empty() || line[0] == ';')
         return;
     if (line[0] == '[') {
@@ -218,7 +209,7 @@ void RegistryStore::ImportLine(const std::string& rawLine, bool unicode, std::st
         ++pos;
     if (pos >= line.size() || line[pos] != '=')
         return;
-    const std::string dataText = Trim(line.substr(pos + 1));
+    const std::string dataText = TrimBlanks(line.substr(pos + 1));
     auto& values = m_keys[currentKey];
     if (dataText == "-") {
         values.erase(FoldCase(name));
@@ -246,11 +237,11 @@ bool RegistryStore::Import(const std::string& fileContent)
     lines.push_back(line);
 
     std::size_t i = 0;
-    while (i < lines.size() && Trim(lines[i]).empty())
+    while (i < lines.size() && TrimBlanks(lines[i]).empty())
         ++i;
     if (i == lines.size())
         return false;
-    const std::string header = Trim(lines[i]);
+    const std::string header = TrimBlanks(lines[i]);
     if (header == "REGEDIT4")
         unicode = false;
     else if (header == "Windows Registry Editor Version 5.00")
@@ -261,12 +252,13 @@ bool RegistryStore::Import(const std::string& fileContent)
     std::string currentKey;
     for (++i; i < lines.size(); ++i) {
         std::string logical = lines[i];
-        // A value continues on the next line after a trailing backslash (long hex data).
-        while (!Trim(logical).empty() && Trim(logical).back() == '\\' && Trim(logical)[0] != '[' &&
-               Trim(logical)[0] != ';' && i + 1 < lines.size()) {
-            logical = Trim(logical);
-            logical.pop_back();
-            logical += Trim(lines[++i]);
+        // A value continues on the next line after a trailing backslash (long hex data); a key or a
+        // comment never does.
+        for (std::string trimmed = TrimBlanks(logical);
+             !trimmed.empty() && trimmed.back() == '\\' && trimmed[0] != '[' && trimmed[0] != ';' && i + 1 < lines.size();
+             trimmed = TrimBlanks(logical)) {
+            trimmed.pop_back();
+            logical = trimmed + TrimBlanks(lines[++i]);
         }
         ImportLine(logical, unicode, currentKey);
     }
