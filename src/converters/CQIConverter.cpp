@@ -154,15 +154,14 @@ bool CQIConverter::LookupToolComponent(const std::string& source, const char* se
     out = platform::ReadProfileValue(component, "CPType", "", toolCatalogue, kCatalogueValue);
     if (out.empty())
         return false;
-    const std::string target = targetFile ? targetFile : "";
     const std::string sectionName = section ? section : "";
-    platform::WriteProfileValue(sectionName, "CPType", out, target);
+    WriteProfile(sectionName, "CPType", out, targetFile);
     const std::string model = platform::ReadProfileValue(component, "DevModel", "", toolCatalogue, kCatalogueValue);
     if (!model.empty())
-        platform::WriteProfileValue(sectionName, "DevModel", model, target);
+        WriteProfile(sectionName, "DevModel", model, targetFile);
     const std::string module = platform::ReadProfileValue(component, "CPModule", "", moduleCatalogue, kCatalogueValue);
     if (!module.empty())
-        platform::WriteProfileValue(sectionName, "CPModule", module, target);
+        WriteProfile(sectionName, "CPModule", module, targetFile);
     out = platform::ReadProfileValue(component, "Name", "", toolCatalogue, kCatalogueValue);
     return true;
 }
@@ -205,9 +204,17 @@ int CQIConverter::ConvertProperty(int kind, const std::string& key, const std::s
     const int result = TranslateValue(kind, value, out, nullptr);
     if (result == 0)
         ReportProperty(key + "=" + value, kUnconverted);
-    else if (result > 0 && !targetFile.empty())
-        platform::WriteProfileValue(SectionNames[section], KeyNames[targetKey], out, targetFile);
+    else if (result > 0)
+        WriteProfile(SectionNames[section], KeyNames[targetKey], out, targetFile);
     return result;
+}
+
+bool CQIConverter::WriteProfile(const std::string& section, const std::string& key, const std::string& value,
+                                const char* targetFile)
+{
+    if (!targetFile || !*targetFile)
+        return false;
+    return platform::WriteProfileValue(section, key, value, targetFile);
 }
 
 void CQIConverter::WriteCountedString(platform::File& file, const std::string& text)

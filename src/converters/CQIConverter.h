@@ -52,6 +52,16 @@ public:
     int ConvertProperty(int kind, const std::string& key, const std::string& value, int section, int targetKey,
                         const std::string& targetFile);
 
+    // Writes one key of an INI file the converter edits (the TORQA! session file); nothing when
+    // targetFile is null or empty. Every converter writes its profile values through this.
+    static bool WriteProfile(const std::string& section, const std::string& key, const std::string& value,
+                             const char* targetFile);
+    static bool WriteProfile(const std::string& section, const std::string& key, const std::string& value,
+                             const std::string& targetFile)
+    {
+        return WriteProfile(section, key, value, targetFile.c_str());
+    }
+
     // The index of text in name table tableId (1 to 8, ignoring case, first match), or -1.
     static int FindName(const std::string& text, int tableId);
     // The first property map row of (group, property): its section and key indices and value kind.

@@ -4,7 +4,6 @@
 #include "converters/SessionValueKinds.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
-#include "platform/Profile.h"
 
 namespace {
 
@@ -12,7 +11,7 @@ constexpr int kKeyboardLayoutKind = 28;
 
 void Write(int section, int key, const std::string& value, const char* targetFile)
 {
-    platform::WriteProfileValue(SectionNames[section], KeyNames[key], value, targetFile ? targetFile : "");
+    CQIConverter::WriteProfile(SectionNames[section], KeyNames[key], value, targetFile);
 }
 
 // Telnet command: the text after the first quote that follows the first character, up to one

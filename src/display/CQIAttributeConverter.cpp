@@ -2,7 +2,6 @@
 
 #include "converters/NameTables.h"
 #include "platform/AsciiCase.h"
-#include "platform/Profile.h"
 
 #include <cstddef>
 #include <string>
@@ -12,8 +11,7 @@ bool CQIAttributeConverter::Convert(const PropertyList& properties, const char* 
     const std::string target = outputSessionPath ? outputSessionPath : "";
     // Without a session file there is nowhere to write; the properties are still reported.
     auto write = [&target](const char* section, const std::string& key, const std::string& value) {
-        if (!target.empty())
-            platform::WriteProfileValue(section, key, value, target);
+        WriteProfile(section, key, value, target);
     };
 
     const std::size_t n = properties.size();

@@ -2,7 +2,6 @@
 
 #include "converters/NameTables.h"
 #include "platform/AsciiCase.h"
-#include "platform/Profile.h"
 
 #include <cstddef>
 #include <string>
@@ -12,8 +11,7 @@ bool CQIColorConverter::Convert(const PropertyList& properties, const char* outp
     const std::string target = outputSessionPath ? outputSessionPath : "";
     // Without a session file there is nowhere to write; the properties are still reported.
     auto write = [&target](int section, const std::string& key, const std::string& value) {
-        if (!target.empty())
-            platform::WriteProfileValue(SectionNames[section], key, value, target);
+        WriteProfile(SectionNames[section], key, value, target);
     };
 
     const std::size_t n = properties.size();
