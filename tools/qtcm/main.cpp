@@ -1,4 +1,5 @@
 // qtcm: drives the translator library exactly as the migration tool does, from a command line.
+#include "Inspect.h"
 #include "Library.h"
 
 #include <cstdio>
@@ -24,6 +25,7 @@ const char kUsage[] =
     "usage: qtcm [options] dirs\n"
     "       qtcm [options] check FILE...\n"
     "       qtcm [options] migrate [--report FILE] FILE...\n"
+    "       qtcm inspect FILE\n"
     "\n"
     "  dirs      the four directories with their type names and filters\n"
     "  check     which files are QIM! session files\n"
@@ -223,6 +225,13 @@ int main(int argc, char** argv)
     if (options.command == "help") {
         std::fputs(kUsage, stdout);
         return 0;
+    }
+    if (options.command == "inspect") {
+        if (options.files.size() != 1) {
+            std::fprintf(stderr, "qtcm: inspect takes one file\n");
+            return 2;
+        }
+        return InspectFile(options.files[0]);
     }
     if (options.command != "dirs" && options.command != "check" && options.command != "migrate") {
         std::fprintf(stderr, "qtcm: unknown command %s\n\n%s", options.command.c_str(), kUsage);
