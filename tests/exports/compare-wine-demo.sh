@@ -21,9 +21,8 @@ mkdir -p "$work"/native/{Sessions,Schemes,Macros} "$work"/wine/{Sessions,Schemes
 : >"$work/wine/report.txt"
 
 (cd "$root/examples/qim/Sessions" &&
-  QTCM_REGISTRY="$root/examples/registry/example-desk.reg" QTCM_EXAMPLES="$root/examples" QTCM_DEMO="$work/native" \
-    QTCM_MACRO_TRANSLATOR= \
-    "$native_bin/qtcm" migrate --report "$work/native/report.txt" "${sessions[@]}" >/dev/null)
+  QTCM_DEMO="$work/native" QTCM_MACRO_TRANSLATOR= \
+    "$native_bin/qtcm" --example-desk migrate --report "$work/native/report.txt" "${sessions[@]}" >/dev/null)
 
 "$wine" reg import "$(winepath -w "$root/examples/registry/example-desk.reg" 2>/dev/null)" >/dev/null 2>&1
 win_report=$(winepath -w "$work/wine/report.txt" 2>/dev/null)
