@@ -26,12 +26,13 @@ int DirsCommand(const Options& options, const char* hostPath)
     for (unsigned index = 0; index < 4; ++index) {
         char typeName[260] = "", directory[260] = "", filter[260] = "";
         library.directories(index, typeName, directory, filter);
-        std::printf("%u  %-22s %-26s %s\n", index, typeName, filter, *directory ? directory : "(not found)");
-        missing = missing || !*directory;
+        const std::string whole = Directory(library, options, index);
+        std::printf("%u  %-22s %-26s %s\n", index, typeName, filter, whole.empty() ? "(not found)" : whole.c_str());
+        missing = missing || whole.empty();
     }
     PrintNotices();
     for (unsigned index = 0; index < 4; ++index)
-        if (Directory(library, index).empty())
+        if (Directory(library, options, index).empty())
             std::fprintf(stderr, "qtcm: %s\n", MissingDirectory(index).c_str());
     if (const std::string why = MissingInstallation(); !why.empty()) {
         std::fprintf(stderr, "qtcm: %s\n", why.c_str());

@@ -127,11 +127,13 @@ std::vector<std::string> TakeNotices()
     return notices;
 }
 
-std::string Directory(const QtcmLibrary& library, unsigned index)
+std::string Directory(const QtcmLibrary& library, const Options& options, unsigned index)
 {
     char typeName[kBuffer] = "", directory[kBuffer] = "", filter[kBuffer] = "";
     library.directories(index, typeName, directory, filter);
-    return directory;
+    const std::string known = directory;
+    const std::string& given = index < 4 ? options.directories[index] : known;
+    return known.size() == kBuffer - 1 && given.rfind(known, 0) == 0 ? given : known;
 }
 
 std::string MissingDirectory(unsigned index)

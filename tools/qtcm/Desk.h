@@ -14,8 +14,9 @@ int OpenDesk(const Options& options, const char* hostPath, QtcmLibrary& library)
 // The notices the library showed since the last call.
 std::vector<std::string> TakeNotices();
 
-// The directory of index (0 to 3) as the library knows it; empty when unknown.
-std::string Directory(const QtcmLibrary& library, unsigned index);
+// The directory of index (0 to 3) as the library knows it; empty when unknown. The library hands
+// back at most 259 bytes: a longer folder named on the command line comes from the options whole.
+std::string Directory(const QtcmLibrary& library, const Options& options, unsigned index);
 
 // Why directory index is unknown: what was looked for, and where, and the option that sets it.
 std::string MissingDirectory(unsigned index);

@@ -40,8 +40,14 @@ bool PrepareReport(const std::string& report, std::string& error)
 {
     std::error_code code;
     const fs::path folder = fs::path(report).parent_path();
-    if (fs::is_directory(report, code))
+    const fs::file_status status = fs::status(report, code);
+    constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (fs::is_directory(status))
         error = "the report " + report + " is a folder";
+    else if (fs::exists(status) && (status.permissions() & kWrite) == fs::perms::none)
+        // Read-only for everyone: refused even where the user could write anyway (root), as
+        // Windows refuses a file marked read-only.
+        error = "the report " + report + " is read-only";
     else if (!folder.empty() && !fs::is_directory(folder, code))
         error = "the report's folder " + folder.string() + " does not exist";
     else if (std::ofstream(report, std::ios::app))
@@ -158,7 +164,7 @@ void PrintOutcome(const std::string& source, const Outcome& outcome, Totals& tot
 
 // Every TORQA! directory must be known before anything is written; the QIM! one only serves the
 // sessions' relative macro paths, so its absence is a warning.
-bool CheckDirectories(const QtcmLibrary& library, std::string& sessionFolder)
+bool CheckDirectories(const QtcmLibrary& library, const Options& options, std::string& sessionFolder)
 {
     bool ready = true;
     if (const std::string why = MissingInstallation(); !why.empty()) {
@@ -166,12 +172,12 @@ bool CheckDirectories(const QtcmLibrary& library, std::string& sessionFolder)
         ready = false;
     }
     for (unsigned index = 0; index < 4; ++index) {
-        if (Directory(library, index).empty()) {
+        if (Directory(library, options, index).empty()) {
             std::fprintf(stderr, "qtcm: %s%s\n", index == 0 ? "warning: " : "", MissingDirectory(index).c_str());
             ready = ready && index == 0;
         }
     }
-    sessionFolder = Directory(library, 1);
+    sessionFolder = Directory(library, options, 1);
     return ready;
 }
 
@@ -183,11 +189,8 @@ int MigrateCommand(const Options& options, const char* hostPath)
     if (const int status = OpenDesk(options, hostPath, library))
         return status;
     std::string sessionFolder, error;
-    if (!CheckDirectories(library, sessionFolder))
+    if (!CheckDirectories(library, options, sessionFolder))
         return 2;
-    // A folder named on the command line is known whole; the library hands back at most 259 bytes.
-    if (!options.directories[1].empty())
-        sessionFolder = options.directories[1];
     const std::string report = options.report.empty() ? DefaultReport(options) : options.report;
     if (!PrepareReport(report, error)) {
         std::fprintf(stderr, "qtcm: %s\n", error.c_str());
