@@ -165,6 +165,14 @@ says stderr "$work/Macros: no QIM! session file in this folder"
 grep -q "QIM! session file converted: Demo.qtc" "$work/r.txt" || fail "no report section"
 rm -f "$out/Sessions/Demo.TDP"
 
+# -- A run that stops after creating the session file (no template) says what it left
+sed "s|\"InstallPath\"=.*|\"InstallPath\"=\"$work/\"|" "$desk" >"$work/no-template.reg"
+run "no template" "$qtcm" --registry "$work/no-template.reg" migrate --report "$work/r.txt" "$session"
+status_is 1
+says stdout "  -> not translated: stopped after creating $out/Sessions/Demo.TDP"
+says stdout "0 of 1 files translated"
+rm -f "$out/Sessions/Demo.TDP"
+
 # -- migrate FOLDER: the sessions found at any depth, nothing else; no progress bar off a terminal
 mkdir -p "$work/tree/a/b"
 cp "$examples/qim/Sessions/Payroll.qtc" "$work/tree/a/b/"

@@ -140,6 +140,9 @@ Outcome TranslateOne(const QtcmLibrary& library, const std::string& source, cons
         outcome.reason = NotTranslatableReason(source);
         if (outcome.reason.empty() && outcome.notices.empty())
             outcome.reason = "the library gave no session file";
+        // A run that stopped after creating the session file leaves it unfinished: say where.
+        if (!outcome.output.empty() && fs::exists(outcome.output, code))
+            outcome.reason += (outcome.reason.empty() ? "" : "; ") + ("stopped after creating " + outcome.output);
     }
     return outcome;
 }

@@ -37,6 +37,8 @@ std::string UnreadableReason(const std::string& path)
 {
     std::error_code code;
     const fs::file_status status = fs::status(path, code);
+    if (code && code != std::errc::no_such_file_or_directory && code != std::errc::not_a_directory)
+        return "cannot be read: " + code.message();
     if (!fs::exists(status)) {
         const fs::path folder = fs::path(path).parent_path();
         if (!folder.empty() && !fs::is_directory(folder, code))
