@@ -5,6 +5,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <string>
 #else
 #include "platform/posix/RegistryFiles.h"
 
@@ -26,7 +27,7 @@ bool StderrIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 void SetEnvironmentDefault(const char* name, const std::string& value)
 {
     if (!std::getenv(name))
-        _putenv_s(name, value.c_str());
+        _putenv((std::string(name) + "=" + value).c_str());
 }
 
 bool HasSystemRegistry() { return true; }
@@ -82,10 +83,15 @@ bool CheckRegistryFile(const std::string& path, std::string& error)
 bool UseRegistryFiles(const std::vector<std::string>& files, std::string& error)
 {
     std::string list;
+    auto add = [&list](const std::string& file) {
+        if (!list.empty())
+            list += ':';
+        list += file;
+    };
     for (const std::string& file : files)
-        list += (list.empty() ? "" : ":") + file;
+        add(file);
     if (const char* listed = std::getenv("QTCM_REGISTRY"); listed && *listed)
-        list += (list.empty() ? "" : ":") + std::string(listed);
+        add(listed);
     std::size_t start = 0;
     while (start <= list.size()) {
         const std::size_t end = std::min(list.find(':', start), list.size());

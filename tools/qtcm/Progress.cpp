@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kBarWidth = 24;
+constexpr std::size_t kBarWidth = 24;
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 
 // The terminal's width as the shell exports it; 80 columns otherwise.
@@ -43,9 +43,14 @@ void Progress::Show(std::size_t done, const std::string& current)
     m_lastDraw = now;
     const double elapsed = std::chrono::duration<double>(now - m_start).count();
     const double rate = elapsed > 0 && done > 0 ? static_cast<double>(done) / elapsed : 0;
-    const int filled = static_cast<int>(kBarWidth * done / m_total);
-    std::string line = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.');
-    line += "] " + std::to_string(done) + "/" + std::to_string(m_total);
+    const std::size_t filled = kBarWidth * done / m_total;
+    // Built by appending: GCC 12 warns falsely about a literal put in front of a string.
+    std::string line(1, '[');
+    line.append(filled, '#').append(kBarWidth - filled, '.');
+    line += "] ";
+    line += std::to_string(done);
+    line += '/';
+    line += std::to_string(m_total);
     if (rate > 0) {
         char tail[96];
         std::snprintf(tail, sizeof tail, "  %.1f files/s  %s left", rate,
@@ -55,11 +60,12 @@ void Progress::Show(std::size_t done, const std::string& current)
     // The current file's name goes last, cut at the front to fit the line.
     const std::size_t width = TerminalWidth() - 1;
     if (line.size() + 10 < width) {
-        std::string name = current;
         const std::size_t room = width - line.size() - 2;
-        if (name.size() > room)
-            name = "..." + name.substr(name.size() - (room - 3));
-        line += "  " + name;
+        line += "  ";
+        if (current.size() > room)
+            line.append("...").append(current, current.size() - (room - 3), std::string::npos);
+        else
+            line += current;
     }
     std::fprintf(stderr, "\r%s\033[K", line.c_str());
     std::fflush(stderr);
