@@ -103,6 +103,11 @@ status_is 1
 says stderr 'looked for "Directory" and "CommonDirectory" under HKEY_CURRENT_USER\Software\Korvanesta\QIM!\5.10\QIMVT'
 says stderr '/nonexistent/qim (CommonDirectory of HKEY_CURRENT_USER\Software\Korvanesta\QIM!\5.10\QIMVT) cannot be read'
 
+sed 's|@="QIMVT.Session.5.10"|@="QIMVT.Session"|' "$desk" >"$work/no-version.reg"
+run "dirs QIM! class without version" "$qtcm" --registry "$work/no-version.reg" dirs
+status_is 1
+says stderr 'directory 0 (QIM! sessions) not found: the class "QIMVT.Session" of .qtc names no version (5.10 or 5.00)'
+
 # -- check says why
 printf '' >"$work/empty.qtc"
 printf 'Version 5.10\nCaptureSetup( FileName="QIMVT.TXT" )\n' >"$work/no-header.qtc"

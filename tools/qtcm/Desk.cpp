@@ -85,7 +85,7 @@ std::string MissingQimDirectory()
         const char* word;
     };
     const Edition editions[] = {{".qtc", "QIMVT"}, {".qhc", "QIMHP"}};
-    std::string looked, found;
+    std::string looked, notes;
     for (const Edition& edition : editions) {
         const std::string classKey = std::string("Software\\Classes\\") + edition.extension;
         std::string className;
@@ -95,7 +95,8 @@ std::string MissingQimDirectory()
                               : className.find("5.00") != std::string::npos ? "5.00"
                                                                             : nullptr;
         if (!version) {
-            looked += "; the class " + Quoted(className) + " of " + edition.extension + " names no version";
+            notes += "; the class " + Quoted(className) + " of " + edition.extension +
+                     " names no version (5.10 or 5.00)";
             continue;
         }
         const std::string key = std::string("Software\\Korvanesta\\QIM!\\") + version + "\\" + edition.word;
@@ -109,13 +110,15 @@ std::string MissingQimDirectory()
             for (const char* value : {"Directory", "CommonDirectory"}) {
                 std::string path;
                 if (platform::ReadExpandedValue(place.hive, place.key, value, kBuffer, path))
-                    found += "; " + path + " (" + value + " of " + place.name + "\\" + place.key + ") cannot be read";
+                    notes += "; " + path + " (" + value + " of " + place.name + "\\" + place.key + ") cannot be read";
             }
         }
     }
-    if (looked.empty())
+    if (looked.empty() && notes.empty())
         return "no QIM! session class under HKEY_LOCAL_MACHINE\\Software\\Classes\\.qtc or .qhc";
-    return "looked for \"Directory\" and \"CommonDirectory\" under " + looked + found;
+    if (looked.empty())
+        return notes.substr(2);
+    return "looked for \"Directory\" and \"CommonDirectory\" under " + looked + notes;
 }
 
 } // namespace

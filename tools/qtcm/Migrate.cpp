@@ -226,7 +226,8 @@ int MigrateCommand(const Options& options, const char* hostPath)
         std::printf(" (%zu with warnings)", totals.withWarnings);
     std::printf("; %u unconverted and %u unrecognized properties in all.\n", totals.unconverted, totals.unrecognized);
     if (count > 0)
-        std::printf("Time: %s (%.1f files/s)\n", Progress::Duration(seconds).c_str(), count / (seconds > 0 ? seconds : 1e-9));
+        std::printf("Time: %s (%.1f files/s)\n", Progress::Duration(seconds).c_str(),
+                    static_cast<double>(count) / (seconds > 0 ? seconds : 1e-9));
     std::printf("Report: %s\n", report.c_str());
     return count > 0 && totals.translated == count ? 0 : 1;
 }
