@@ -193,6 +193,16 @@ says stdout "2 of 2 files translated;"
 grep -q "no-capture\|desk.reg" "$work/stdout" && fail "a file check refuses was migrated"
 grep -q $'\r' "$work/stderr" && fail "a progress bar was drawn off a terminal"
 
+# -- On a terminal (script gives one) the progress bar shows files done of all, rate, time left, file
+if command -v script >/dev/null; then
+  run "progress bar" script -qec "$(printf '%q ' "$qtcm" --registry "$desk" migrate --report "$work/r.txt" "$work/tree")" /dev/null
+  status_is 0
+  tr '\r' '\n' <"$work/stdout" >"$work/bar"
+  grep -qE '^\[#*\.*\] 0/2  .*tree/LabGraphics\.qtc' "$work/bar" || fail "no bar at the first file"
+  grep -qE '^\[#{12}\.{12}\] 1/2  [0-9.]+ files/s  [0-9]+:[0-9]{2} left  .*tree/a/b/Payroll\.qtc' "$work/bar" ||
+    fail "no bar with rate and time left at the second file"
+fi
+
 # -- A session file's path past the interface's 259 bytes is printed whole
 long=$work/$(printf 'l%.0s' {1..200})/$(printf 'm%.0s' {1..60})
 mkdir -p "$long"
