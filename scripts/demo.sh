@@ -8,11 +8,11 @@ need_packages cmake make g++
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQTCM_BUILD_TESTS=OFF >/dev/null
 cmake --build build -j2
 rm -rf build/demo
-build/bin/qtcm dirs
+build/bin/qtcm --example-desk dirs
 echo
 status=0
 # From the sessions' own folder, where their relative macro paths lead.
-(cd examples/qim/Sessions && ../../../build/bin/qtcm migrate *.qtc) || status=$?
+(cd examples/qim/Sessions && ../../../build/bin/qtcm --example-desk migrate *.qtc) || status=$?
 echo
 echo "== build/demo/migration-report.txt =="
 cat build/demo/migration-report.txt

@@ -21,9 +21,9 @@ mkdir -p "$work"/native/{Sessions,Schemes,Macros} "$work"/wine/{Sessions,Schemes
 : >"$work/wine/report.txt"
 
 if ! (cd "$root/examples/qim/Sessions" &&
-  QTCM_REGISTRY="$root/examples/registry/example-desk.reg" QTCM_EXAMPLES="$root/examples" QTCM_DEMO="$work/native" \
-    QTCM_MACRO_TRANSLATOR= \
-    "$native_bin/qtcm" migrate --report "$work/native/report.txt" "${sessions[@]}" >"$work/native.log" 2>&1); then
+  QTCM_DEMO="$work/native" QTCM_MACRO_TRANSLATOR= \
+    "$native_bin/qtcm" --example-desk migrate --report "$work/native/report.txt" "${sessions[@]}" \
+    >"$work/native.log" 2>&1); then
   echo "compare-wine-demo: the native qtcm did not translate every example session:" >&2
   cat "$work/native.log" >&2
   exit 1

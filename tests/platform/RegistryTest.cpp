@@ -134,6 +134,41 @@ TEST(RegistryFiles, Regedit4HoldsAnsiTextAndOtherFirstLinesAreRefused)
     }
 }
 
+TEST(RegistryFiles, TheFirstProblemOfAFileIsReportedWithItsLine)
+{
+    struct Case {
+        const char* content;
+        std::size_t line;
+        const char* what; // the start of the explanation
+    };
+    const Case cases[] = {
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n\"a\"=\"b\"\n", 0, ""},
+        {"", 1, "not a registry export"},
+        {"\n\n# exported by hand\n", 3, "not a registry export"},
+        {"REGEDIT4\n\"a\"=\"b\"\n", 2, "a value before any [key]"},
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\nPath=C:\\\n", 3, "neither a [key]"},
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n\"a\"=dword:1\n\"b\"=word:2\n\"c\"\n", 4, "data that is not"},
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n\"c\" \"d\"\n", 3, "no '='"},
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\X\n", 2, "a key without"},
+        // A continued value counts from its first line.
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n\"h\"=hex:01,\\\n  zz\n", 3, "data that is not"},
+    };
+    for (const Case& c : cases) {
+        RegistryStore store;
+        platform::RegistryProblem problem;
+        EXPECT_EQ(store.Import(c.content, &problem), c.line == 0 || std::string(c.what) != "not a registry export")
+            << c.content;
+        EXPECT_EQ(problem.line, c.line) << c.content;
+        EXPECT_EQ(problem.what.rfind(c.what, 0), 0u) << c.content << " -> " << problem.what;
+    }
+    // The good lines of a file with a bad one are still imported.
+    RegistryStore store;
+    platform::RegistryProblem problem;
+    ASSERT_TRUE(store.Import("REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\nnonsense\n\"a\"=\"b\"\n", &problem));
+    EXPECT_EQ(problem.line, 3u);
+    EXPECT_EQ(StringValue(store, "X", "a"), "b");
+}
+
 TEST(RegistryFiles, DeletingKeysAndValues)
 {
     RegistryStore store;

@@ -1,10 +1,6 @@
 #include "Library.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
+#include "platform/DynamicLibrary.h"
 
 namespace {
 
@@ -14,28 +10,10 @@ std::string FolderOf(const std::string& path)
     return sep == std::string::npos ? std::string() : path.substr(0, sep + 1);
 }
 
-void* OpenLibrary(const std::string& path)
-{
-#ifdef _WIN32
-    return reinterpret_cast<void*>(::LoadLibraryA(path.c_str()));
-#else
-    return ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-#endif
-}
-
-void* Symbol(void* library, const char* name)
-{
-#ifdef _WIN32
-    return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(library), name));
-#else
-    return ::dlsym(library, name);
-#endif
-}
-
 template <typename F>
 bool Bind(void* library, const char* name, F& function, std::string& message)
 {
-    function = reinterpret_cast<F>(Symbol(library, name));
+    function = reinterpret_cast<F>(platform::FindSymbol(library, name));
     if (!function)
         message = std::string("the library has no export ") + name;
     return function != nullptr;
@@ -46,9 +24,9 @@ bool Bind(void* library, const char* name, F& function, std::string& message)
 bool QtcmLibrary::Load(const std::string& hostPath, std::string& message)
 {
     const std::string name = QTCM_LIBRARY_NAME;
-    void* library = OpenLibrary(FolderOf(hostPath) + name);
+    void* library = platform::LoadLibraryFile(FolderOf(hostPath) + name);
     if (!library)
-        library = OpenLibrary(name);
+        library = platform::LoadLibraryFile(name);
     if (!library) {
         message = "cannot load " + name;
         return false;

@@ -169,11 +169,11 @@ bool ParseData(const std::string& text, bool unicode, RegistryData& data)
 
 } // namespace
 
-void RegistryStore::ImportLine(const std::string& rawLine, bool unicode, std::string& currentKey)
+const char* RegistryStore::ImportLine(const std::string& rawLine, bool unicode, std::string& currentKey)
 {
     const std::string line = TrimBlanks(rawLine);
     if (line.empty() || line[0] == ';')
-        return;
+        return nullptr;
     if (line[0] == '[') {
         const std::size_t close = line.rfind(']');
         std::string path = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
@@ -187,40 +187,42 @@ void RegistryStore::ImportLine(const std::string& rawLine, bool unicode, std::st
                     ++it;
             }
             currentKey.clear();
-            return;
+            return nullptr;
         }
         currentKey = CanonicalKey(path);
         m_keys[currentKey];
-        return;
+        return close == std::string::npos ? "a key without its closing ']'" : nullptr;
     }
+    if (line[0] != '@' && line[0] != '"')
+        return "neither a [key], a value nor a ; comment";
     if (currentKey.empty())
-        return;
+        return "a value before any [key] line";
     std::string name;
     std::size_t pos = 0;
     if (line[0] == '@') {
         pos = 1;
     } else if (line[0] == '"') {
         if (!ReadQuoted(line, pos, name))
-            return;
-    } else {
-        return;
+            return "a value name without its closing quote";
     }
     while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
         ++pos;
     if (pos >= line.size() || line[pos] != '=')
-        return;
+        return "no '=' after the value name";
     const std::string dataText = TrimBlanks(line.substr(pos + 1));
     auto& values = m_keys[currentKey];
     if (dataText == "-") {
         values.erase(FoldCase(name));
-        return;
+        return nullptr;
     }
     RegistryData data;
-    if (ParseData(dataText, unicode, data))
-        values[FoldCase(name)] = data;
+    if (!ParseData(dataText, unicode, data))
+        return "data that is not a string, dword:, hex: or hex(n): value";
+    values[FoldCase(name)] = data;
+    return nullptr;
 }
 
-bool RegistryStore::Import(const std::string& fileContent)
+bool RegistryStore::Import(const std::string& fileContent, RegistryProblem* problem)
 {
     bool unicode = false;
     const std::string text = DecodeFile(fileContent, unicode);
@@ -239,18 +241,22 @@ bool RegistryStore::Import(const std::string& fileContent)
     std::size_t i = 0;
     while (i < lines.size() && TrimBlanks(lines[i]).empty())
         ++i;
-    if (i == lines.size())
-        return false;
-    const std::string header = TrimBlanks(lines[i]);
-    if (header == "REGEDIT4")
+    const std::string header = i < lines.size() ? TrimBlanks(lines[i]) : std::string();
+    if (header == "REGEDIT4") {
         unicode = false;
-    else if (header == "Windows Registry Editor Version 5.00")
+    } else if (header == "Windows Registry Editor Version 5.00") {
         unicode = true; // hex(2) and hex(7) data are UTF-16 in this format, whatever the file's own encoding
-    else
+    } else {
+        if (problem && problem->line == 0)
+            *problem = {i < lines.size() ? i + 1 : 1,
+                        "not a registry export: the first line is neither \"Windows Registry Editor Version "
+                        "5.00\" nor \"REGEDIT4\""};
         return false;
+    }
 
     std::string currentKey;
     for (++i; i < lines.size(); ++i) {
+        const std::size_t first = i;
         std::string logical = lines[i];
         // A value continues on the next line after a trailing backslash (long hex data); a key or a
         // comment never does.
@@ -260,7 +266,9 @@ bool RegistryStore::Import(const std::string& fileContent)
             trimmed.pop_back();
             logical = trimmed + TrimBlanks(lines[++i]);
         }
-        ImportLine(logical, unicode, currentKey);
+        const char* unread = ImportLine(logical, unicode, currentKey);
+        if (unread && problem && problem->line == 0)
+            *problem = {first + 1, unread};
     }
     return true;
 }

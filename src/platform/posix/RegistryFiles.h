@@ -15,15 +15,23 @@ struct RegistryData {
     std::string bytes; // strings without their terminating zero
 };
 
+// The first thing in an export file that the import could not read: its line (from 1) and what.
+struct RegistryProblem {
+    std::size_t line = 0; // 0: none
+    std::string what;
+};
+
 class RegistryStore {
 public:
     // Imports the text of one export file. False when it is not one (unknown first line); a line
-    // it cannot read is skipped and the rest still imported.
-    bool Import(const std::string& fileContent);
+    // it cannot read is skipped and the rest still imported. The first such problem goes into
+    // problem when one is given, so a host can tell the user where a desk's file is wrong.
+    bool Import(const std::string& fileContent, RegistryProblem* problem = nullptr);
     const RegistryData* Find(RegistryHive hive, const std::string& key, const std::string& name) const;
 
 private:
-    void ImportLine(const std::string& line, bool unicode, std::string& currentKey);
+    // nullptr when the line was read, else what is wrong with it.
+    const char* ImportLine(const std::string& line, bool unicode, std::string& currentKey);
     std::map<std::string, std::map<std::string, RegistryData>> m_keys; // folded key path -> values
 };
 

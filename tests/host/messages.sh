@@ -1,0 +1,224 @@
+#!/usr/bin/env bash
+# qtcm as a user meets it: the messages and exit statuses of bad desks, bad files, bad options,
+# and of migrations that go well, with warnings, or through folders.
+# Usage: messages.sh QTCM EXAMPLES_DIR MACRO_TRANSLATOR
+set -uo pipefail
+qtcm=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+examples=$(cd "$2" && pwd)
+macro_translator=$3
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+unset QTCM_REGISTRY QTCM_DEMO QTCM_EXAMPLES QTCM_MACRO_TRANSLATOR
+failures=0
+case_name=
+
+run() { # run NAME COMMAND...: runs qtcm's command line in $cwd (default $work)
+  case_name=$1
+  shift
+  status=0
+  (cd "${cwd:-$work}" && "$@") >"$work/stdout" 2>"$work/stderr" </dev/null || status=$?
+}
+fail() {
+  echo "FAIL [$case_name]: $*"
+  sed 's/^/  stdout: /' "$work/stdout"
+  sed 's/^/  stderr: /' "$work/stderr"
+  failures=$((failures + 1))
+}
+status_is() { [ "$status" = "$1" ] || fail "exit status $status, expected $1"; }
+says() { grep -qF -- "$2" "$work/$1" || fail "$1 does not say: $2"; }
+silent() { [ ! -s "$work/$1" ] || fail "$1 is not empty"; }
+
+# A desk of our own: the example TORQA! installation, output folders under $work.
+out=$work/out
+mkdir -p "$out"/{Sessions,Schemes,Macros} "$work/qim"
+desk=$work/desk.reg
+cat >"$desk" <<REG
+REGEDIT4
+
+[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!]
+"InstallPath"="$examples/torqa/"
+"Language"="ENU"
+
+[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Directories]
+"TDP"="$out/Sessions"
+"TKM"="$out/Schemes"
+"TBM"="$out/Macros"
+
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\.qtc]
+@="QIMVT.Session.5.10"
+
+[HKEY_CURRENT_USER\\Software\\Korvanesta\\QIM!\\5.10\\QIMVT]
+"Directory"="$work/qim"
+REG
+session=$examples/qim/Sessions/Demo.qtc
+
+# -- The command line
+run "unknown option" "$qtcm" -v check x
+status_is 2; says stderr "unknown option -v"
+run "unknown long option" "$qtcm" check --frobnicate x
+status_is 2; says stderr "unknown option --frobnicate"
+run "unknown command" "$qtcm" frobnicate
+status_is 2; says stderr "unknown command frobnicate"
+run "option without value" "$qtcm" check x --registry
+status_is 2; says stderr "--registry needs a value"
+run "no files" "$qtcm" --registry "$desk" migrate
+status_is 2; says stderr "migrate needs at least one file"
+run "version" "$qtcm" --version
+status_is 0; says stdout "qtcm "
+
+# -- No desk: nothing is written anywhere
+for command in dirs "check $session" "migrate $session"; do
+  run "no desk: $command" "$qtcm" $command
+  status_is 2; says stderr "no desk"; says stderr "--registry FILE"; says stderr "--example-desk"; silent stdout
+done
+[ ! -e "$work/migration-report.txt" ] || fail "a run without a desk wrote a report"
+
+# -- Registry files that cannot serve
+printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\X]\n"a"="b"\n"c" "d"\n' >"$work/bad-line.reg"
+printf 'Registry export\n[HKEY_LOCAL_MACHINE\\X]\n' >"$work/not-export.reg"
+run "registry missing" "$qtcm" --registry "$work/absent.reg" dirs
+status_is 2; says stderr "$work/absent.reg: the registry file cannot be read"
+run "registry not an export" "$qtcm" --registry "$work/not-export.reg" dirs
+status_is 2; says stderr "$work/not-export.reg:1: not a registry export"
+run "registry bad line, from QTCM_REGISTRY" env QTCM_REGISTRY="$desk:$work/bad-line.reg" "$qtcm" dirs
+status_is 2; says stderr "$work/bad-line.reg:5: no '=' after the value name"
+run "registry a folder" "$qtcm" --registry "$work/qim" dirs
+status_is 2; says stderr "$work/qim: a folder"
+
+# -- dirs
+run "dirs complete" "$qtcm" --registry "$desk" dirs
+status_is 0; says stdout "$out/Sessions"; says stdout "$work/qim"
+grep -v '^;\|QIMVT\|Directory' "$desk" >"$work/partial.reg"
+grep -v '"TDP"' "$work/partial.reg" >"$work/no-sessions.reg"
+run "dirs missing two" "$qtcm" --registry "$work/no-sessions.reg" dirs
+status_is 1; says stdout "(not found)"
+says stderr 'directory 1 (TORQA! sessions) not found: no value "TDP" under HKEY_LOCAL_MACHINE\Software\Korvanesta\TORQA!\Directories; give it with --sessions DIR'
+says stderr 'directory 0 (QIM! sessions) not found: no QIM! session class under HKEY_LOCAL_MACHINE\Software\Classes\.qtc'
+sed 's|"TKM"=.*|"TKM"="/nonexistent/Schemes"|' "$desk" >"$work/gone.reg"
+run "dirs folder gone" "$qtcm" --registry "$work/gone.reg" dirs
+status_is 1; says stderr '/nonexistent/Schemes ("TKM") does not exist; give it with --schemes DIR'
+sed 's|"Directory"=.*|"CommonDirectory"="/nonexistent/qim"|' "$desk" >"$work/qim-gone.reg"
+run "dirs QIM! folder gone" "$qtcm" --registry "$work/qim-gone.reg" dirs
+status_is 1
+says stderr 'looked for "Directory" and "CommonDirectory" under HKEY_CURRENT_USER\Software\Korvanesta\QIM!\5.10\QIMVT'
+says stderr '/nonexistent/qim (CommonDirectory of HKEY_CURRENT_USER\Software\Korvanesta\QIM!\5.10\QIMVT) cannot be read'
+
+sed 's|@="QIMVT.Session.5.10"|@="QIMVT.Session"|' "$desk" >"$work/no-version.reg"
+run "dirs QIM! class without version" "$qtcm" --registry "$work/no-version.reg" dirs
+status_is 1
+says stderr 'directory 0 (QIM! sessions) not found: the class "QIMVT.Session" of .qtc names no version (5.10 or 5.00)'
+
+# -- check says why
+printf '' >"$work/empty.qtc"
+printf 'Version 5.10\nCaptureSetup( FileName="QIMVT.TXT" )\n' >"$work/no-header.qtc"
+printf '// Version QIM! 5.10\r\nCaptureSetup( FileName="QIMVT.txt" )\r\n' >"$work/no-capture.qtc"
+mkfifo "$work/pipe.qtc"
+run "check" "$qtcm" --registry "$desk" check "$session" "$work/absent.qtc" "$work/gone/x.qtc" "$work/qim" \
+  "$work/empty.qtc" "$work/no-header.qtc" "$work/no-capture.qtc" "$work/pipe.qtc"
+status_is 1
+says stdout "$session: QIM! session file"
+says stdout "$work/absent.qtc: not found"
+says stdout "$work/gone/x.qtc: not found: the folder $work/gone does not exist"
+says stdout "$work/qim: a folder, not a file"
+says stdout "$work/empty.qtc: not a QIM! session file: an empty file"
+says stdout "$work/no-header.qtc: not a QIM! session file: no QIM! header line"
+says stdout "$work/no-capture.qtc: not a QIM! session file: the second line is not CaptureSetup"
+says stdout "$work/pipe.qtc: not a regular file"
+silent stderr
+if [ "$(id -u)" != 0 ]; then # root reads any file
+  cp "$session" "$work/locked.qtc" && chmod 000 "$work/locked.qtc"
+  run "check unreadable" "$qtcm" --registry "$desk" check "$work/locked.qtc"
+  status_is 1; says stdout "$work/locked.qtc: cannot be read: Permission denied"
+fi
+run "check all good" "$qtcm" --registry "$desk" check "$session"
+status_is 0
+
+# -- migrate refuses to start
+: >"$work/readonly.txt" && chmod 444 "$work/readonly.txt"
+run "read-only report" "$qtcm" --registry "$desk" migrate --report "$work/readonly.txt" "$session"
+status_is 2; says stderr "the report $work/readonly.txt is read-only"
+run "report in a missing folder" "$qtcm" --registry "$desk" migrate --report "$work/gone/r.txt" "$session"
+status_is 2; says stderr "the report's folder $work/gone does not exist"
+run "report a folder" "$qtcm" --registry "$desk" migrate --report "$work/qim" "$session"
+status_is 2; says stderr "the report $work/qim is a folder"
+run "sessions option missing" "$qtcm" --registry "$desk" --sessions "$work/gone" migrate "$session"
+status_is 2; says stderr "--sessions $work/gone: no such folder"
+run "no TORQA! sessions directory" "$qtcm" --registry "$work/no-sessions.reg" migrate "$session"
+status_is 2; says stderr 'no value "TDP"'
+[ -z "$(ls "$out/Sessions")" ] || fail "a refused run wrote a session file"
+
+# -- migrate: translated, with warnings, not translated. The macro translator's report cannot be
+# created (its name leads into a missing folder): a notice, and the startup macro stays untranslated.
+mkdir -p "$work/tmp" "$work/Macros" && cp "$examples/qim/Macros/Logon.qtm" "$work/Macros/"
+ln -s "$work/gone/report" "$work/tmp/QTCmBasic_rpt.TXT"
+{ cat "$desk"; printf '\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\n'
+  printf '"{6D0C2A57-91B4-4E8F-B3A2-5C7E19F04D68}"="%s"\n' "$macro_translator"; } >"$work/macros.reg"
+cp "$session" "$work/qim/"
+cwd=$work/qim run "migrate files" env TMPDIR="$work/tmp" "$qtcm" --registry "$work/macros.reg" migrate \
+  --report "$work/r.txt" Demo.qtc "$work/no-header.qtc" "$work/absent.qtc" "$work/Macros"
+status_is 1
+says stdout "Demo.qtc
+  -> $out/Sessions/Demo.TDP"
+says stdout "     warning: Could not open \"$work/tmp/QTCmBasic_rpt.TXT\""
+says stdout "$work/no-header.qtc
+  -> not translated: not a QIM! session file: it does not begin with \"// Version QIM! \""
+says stdout "$work/absent.qtc
+  -> not translated: not found"
+says stdout "1 of 3 files translated (1 with warnings)"
+says stderr "$work/Macros: no QIM! session file in this folder"
+[ -s "$out/Sessions/Demo.TDP" ] || fail "no session file"
+grep -q "QIM! session file converted: Demo.qtc" "$work/r.txt" || fail "no report section"
+rm -f "$out/Sessions/Demo.TDP"
+
+# -- A run that stops after creating the session file (no template) says what it left
+sed "s|\"InstallPath\"=.*|\"InstallPath\"=\"$work/\"|" "$desk" >"$work/no-template.reg"
+run "no template" "$qtcm" --registry "$work/no-template.reg" migrate --report "$work/r.txt" "$session"
+status_is 1
+says stdout "  -> not translated: stopped after creating $out/Sessions/Demo.TDP"
+says stdout "0 of 1 files translated"
+rm -f "$out/Sessions/Demo.TDP"
+
+# -- migrate FOLDER: the sessions found at any depth, nothing else; no progress bar off a terminal
+mkdir -p "$work/tree/a/b"
+cp "$examples/qim/Sessions/Payroll.qtc" "$work/tree/a/b/"
+cp "$examples/qim/Sessions/LabGraphics.qtc" "$work/tree/"
+cp "$work/no-capture.qtc" "$desk" "$work/tree/a/"
+run "migrate folder" "$qtcm" --registry "$desk" migrate --report "$work/r.txt" "$work/tree"
+status_is 0
+says stdout "$work/tree/LabGraphics.qtc
+  -> $out/Sessions/LabGraphics.TDP"
+says stdout "$work/tree/a/b/Payroll.qtc
+  -> $out/Sessions/Payroll.TDP"
+says stdout "2 of 2 files translated;"
+grep -q "no-capture\|desk.reg" "$work/stdout" && fail "a file check refuses was migrated"
+grep -q $'\r' "$work/stderr" && fail "a progress bar was drawn off a terminal"
+
+# -- On a terminal (script gives one) the progress bar shows files done of all, rate, time left, file
+if command -v script >/dev/null; then
+  run "progress bar" script -qec "$(printf '%q ' "$qtcm" --registry "$desk" migrate --report "$work/r.txt" "$work/tree")" /dev/null
+  status_is 0
+  tr '\r' '\n' <"$work/stdout" >"$work/bar"
+  grep -qE '^\[#*\.*\] 0/2  .*tree/LabGraphics\.qtc' "$work/bar" || fail "no bar at the first file"
+  grep -qE '^\[#{12}\.{12}\] 1/2  [0-9.]+ files/s  [0-9]+:[0-9]{2} left  .*tree/a/b/Payroll\.qtc' "$work/bar" ||
+    fail "no bar with rate and time left at the second file"
+fi
+
+# -- A session file's path past the interface's 259 bytes is printed whole
+long=$work/$(printf 'l%.0s' {1..200})/$(printf 'm%.0s' {1..60})
+mkdir -p "$long"
+run "long output path" "$qtcm" --registry "$desk" --sessions "$long" migrate --report "$work/r.txt" "$session"
+status_is 0
+says stdout "  -> $long/Demo.TDP"
+run "long directory" "$qtcm" --registry "$desk" --sessions "$long" dirs
+status_is 0; says stdout "$long"
+[ -f "$long/Demo.TDP" ] || fail "no session file in the long folder"
+
+# -- The example desk, asked for, writes into QTCM_DEMO
+run "example desk" env QTCM_DEMO="$work/demo" QTCM_MACRO_TRANSLATOR= "$qtcm" --example-desk migrate "$session"
+status_is 0; says stdout "  -> $work/demo/Sessions/Demo.TDP"; says stdout "Report: $work/demo/migration-report.txt"
+
+if [ $failures -ne 0 ]; then
+  echo "$failures host check(s) failed"
+  exit 1
+fi
+echo "host messages and exit statuses: all as expected"

@@ -1,0 +1,96 @@
+#include "Options.h"
+
+const char kVersion[] = "1.0";
+
+const char kUsage[] =
+    "usage: qtcm [options] dirs\n"
+    "       qtcm [options] check FILE...\n"
+    "       qtcm [options] migrate [--report FILE] FILE|FOLDER...\n"
+    "       qtcm inspect FILE\n"
+    "\n"
+    "  dirs      the four directories with their type names and filters\n"
+    "  check     which files are QIM! session files, and why the others are not\n"
+    "  migrate   translate each file, and every QIM! session file in each folder, into a TORQA!\n"
+    "            session; the report is appended to FILE (created when missing; default\n"
+    "            migration-report.txt)\n"
+    "  inspect   a file the migration wrote, shown as text\n"
+    "\n"
+    "options:\n"
+    "  --registry FILE      a registry export to read before those in QTCM_REGISTRY (repeatable;\n"
+    "                       systems without a registry only)\n"
+    "  --example-desk       the bundled example installation: writes into QTCM_DEMO (by default\n"
+    "                       " QTCM_DEMO_DIR "), and its report there\n"
+    "  --qim-sessions DIR   QIM! session directory (directory 0)\n"
+    "  --sessions DIR       TORQA! session directory (directory 1)\n"
+    "  --schemes DIR        TORQA! scheme directory (directory 2)\n"
+    "  --macros DIR         TORQA! macro directory (directory 3)\n"
+    "  --help, --version\n"
+    "\n"
+    "On a system without a registry the desk is the registry export of the machine to migrate:\n"
+    "name it with --registry or QTCM_REGISTRY (files separated by ':').\n";
+
+namespace {
+
+const char* const kDirectoryOptions[4] = {"--qim-sessions", "--sessions", "--schemes", "--macros"};
+
+} // namespace
+
+bool ParseArguments(int argc, char** argv, Options& options, std::string& error)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            into = argv[++i];
+            return true;
+        };
+        bool directory = false;
+        for (int d = 0; d < 4; ++d) {
+            if (arg == kDirectoryOptions[d]) {
+                if (!value(options.directories[d]))
+                    return false;
+                directory = true;
+            }
+        }
+        if (directory)
+            continue;
+        if (arg == "--help" || arg == "-h") {
+            options.command = "help";
+            return true;
+        }
+        if (arg == "--version") {
+            options.command = "version";
+            return true;
+        }
+        if (arg == "--registry") {
+            std::string file;
+            if (!value(file))
+                return false;
+            options.registries.push_back(file);
+        } else if (arg == "--report") {
+            if (!value(options.report))
+                return false;
+        } else if (arg == "--example-desk") {
+            options.exampleDesk = true;
+        } else if (arg == "--") {
+            // Everything after it is an operand, even when it begins with a dash.
+            for (++i; i < argc; ++i)
+                (options.command.empty() ? options.command : options.files.emplace_back()) = argv[i];
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            return false;
+        } else if (options.command.empty()) {
+            options.command = arg;
+        } else {
+            options.files.push_back(arg);
+        }
+    }
+    if (options.command.empty()) {
+        error = "no command";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,109 @@
+#include "Sources.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kHeaderMark[] = "// Version QIM! ";
+constexpr std::size_t kHeaderBytes = 21;
+constexpr std::size_t kLineLimit = 64 * 1024; // recognition never needs more of a line
+
+// A line as the library's text reading gives it, read no further than kLineLimit bytes.
+bool ReadLine(std::istream& in, std::string& line)
+{
+    line.clear();
+    char c = 0;
+    bool any = false;
+    while (line.size() < kLineLimit && in.get(c) && c != '\x1A') {
+        any = true;
+        if (c == '\n')
+            break;
+        line.push_back(c);
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return any;
+}
+
+} // namespace
+
+std::string UnreadableReason(const std::string& path)
+{
+    std::error_code code;
+    const fs::file_status status = fs::status(path, code);
+    if (code && code != std::errc::no_such_file_or_directory && code != std::errc::not_a_directory)
+        return "cannot be read: " + code.message();
+    if (!fs::exists(status)) {
+        const fs::path folder = fs::path(path).parent_path();
+        if (!folder.empty() && !fs::is_directory(folder, code))
+            return "not found: the folder " + folder.string() + " does not exist";
+        return "not found";
+    }
+    if (fs::is_directory(status))
+        return "a folder, not a file";
+    if (!fs::is_regular_file(status))
+        return "not a regular file";
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::string("cannot be read: ") + std::strerror(errno);
+    return {};
+}
+
+std::string NotSessionReason(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string first, second;
+    if (!ReadLine(in, first))
+        return "an empty file";
+    if (first.find("// Version QIM!") == std::string::npos)
+        return "no QIM! header line: the first line does not hold \"// Version QIM!\"";
+    ReadLine(in, second);
+    if (second.find("CaptureSetup( FileName=\"QIMVT.TXT\"") == std::string::npos)
+        return "the second line is not CaptureSetup( FileName=\"QIMVT.TXT\" ... )";
+    return {};
+}
+
+std::string NotTranslatableReason(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    char header[kHeaderBytes] = {};
+    in.read(header, kHeaderBytes);
+    if (static_cast<std::size_t>(in.gcount()) < kHeaderBytes)
+        return "not a QIM! session file: shorter than its header line";
+    if (std::memcmp(header, kHeaderMark, sizeof kHeaderMark - 1) != 0)
+        return "not a QIM! session file: it does not begin with \"// Version QIM! \"";
+    return {};
+}
+
+SourceList CollectSources(const std::vector<std::string>& operands,
+                          const std::function<bool(const std::string&)>& accept)
+{
+    SourceList list;
+    for (const std::string& operand : operands) {
+        std::error_code code;
+        if (!fs::is_directory(operand, code)) {
+            list.files.push_back(operand);
+            continue;
+        }
+        std::vector<std::string> found;
+        fs::recursive_directory_iterator it(operand, fs::directory_options::skip_permission_denied, code), end;
+        for (; !code && it != end; it.increment(code)) {
+            std::error_code typeCode;
+            if (it->is_regular_file(typeCode) && accept(it->path().string()))
+                found.push_back(it->path().string());
+        }
+        if (code)
+            list.warnings.push_back(operand + ": the folder could not be walked whole: " + code.message());
+        else if (found.empty())
+            list.warnings.push_back(operand + ": no QIM! session file in this folder");
+        std::sort(found.begin(), found.end());
+        list.files.insert(list.files.end(), found.begin(), found.end());
+    }
+    return list;
+}
