@@ -145,25 +145,37 @@ bool CQITranslator::TranslateAndSerialize(unsigned& unconverted, unsigned& unrec
     if (!m_ready || !m_sourceFile || !m_sourceFile->IsOpen())
         return false;
     const bool reporting = m_reportFile && m_reportFile->IsOpen();
-    if (reporting)
-        m_reportFile->WriteString(report::Header(m_sourcePath, m_outputPath));
+    bool completed = true;
+    // A report that cannot be written is shown once; the statements are still converted and the
+    // files of the run are closed whatever happened.
+    bool reportFailed = false;
+    auto toReport = [&](auto write) {
+        if (!reporting || reportFailed)
+            return;
+        try {
+            write();
+        } catch (const platform::FileException& failure) {
+            reportFailed = true;
+            completed = false;
+            platform::ShowFileError(failure.Error());
+        }
+    };
+    toReport([&] { m_reportFile->WriteString(report::Header(m_sourcePath, m_outputPath)); });
 
     CQITokenizer tokenizer = CQITokenizer::ForStatements();
-    bool completed = true;
     try {
-        completed = ReadStatements(tokenizer);
+        completed = ReadStatements(tokenizer) && completed;
     } catch (const platform::FileException&) {
         completed = false;
     }
 
     m_registry.SumCounters(unconverted, unrecognized);
-    if (reporting) {
+    toReport([&] {
         m_reportFile->WriteString(report::Totals(unconverted, unrecognized));
         m_reportFile->WriteString(report::kSeparator);
-    }
+    });
     m_sourceFile->Close();
-    if (reporting)
-        report::AppendMacroReport(*m_reportFile, MacroReportPath());
+    toReport([&] { report::AppendMacroReport(*m_reportFile, MacroReportPath()); });
     if (m_reportFile)
         m_reportFile->Close();
     return completed;

@@ -36,9 +36,15 @@ void AppendMacroReport(platform::File& reportFile, const std::string& macroRepor
     platform::FileError error;
     if (!macroReport.Open(macroReportPath, platform::OpenMode::ReadDenyWrite, true, error))
         return;
-    std::string line;
-    while (macroReport.ReadString(line))
-        reportFile.WriteString(line + "\n");
+    // The lines that can be read are appended; a read failure (a folder, a vanished file) ends them.
+    std::string lines;
+    try {
+        std::string line;
+        while (macroReport.ReadString(line))
+            lines += line + "\n";
+    } catch (const platform::FileException&) {
+    }
+    reportFile.WriteString(lines);
 }
 
 } // namespace report

@@ -75,6 +75,23 @@ TEST_F(TranslatorRun, ThreeRunsGiveThreeFilesAndThreeSections)
     EXPECT_TRUE(m_notices.empty());
 }
 
+TEST_F(TranslatorRun, AnUnreadableMacroReportStillClosesTheSection)
+{
+    TestDesk desk;
+    const std::string source = desk.QimSessions() + kSep + "Demo.qtc";
+    WriteFile(source, QimSession("Terminal( Name=\"x\" )\n"));
+    const std::string report = desk.Path("report.txt");
+    WriteFile(report, "");
+    MacroReportPath() = desk.QimSessions(); // a folder where the macro translator's report should be
+
+    CQITranslator translator;
+    std::string output;
+    unsigned unconverted = 0, unrecognized = 0;
+    ASSERT_TRUE(Run(translator, source, report, output, unconverted, unrecognized));
+    EXPECT_EQ(ReadFile(report), Section(source, output, "Unreconnized property:\tName\n", 0, 1));
+    MacroReportPath().clear();
+}
+
 TEST_F(TranslatorRun, ReportLinesAndCountersOfAConverter)
 {
     struct Reporter : CQIConverter {
