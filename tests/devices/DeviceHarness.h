@@ -9,6 +9,7 @@
 #include "platform/Notice.h"
 #include "platform/Profile.h"
 
+#include "support/HexBytes.h"
 #include "support/TestDesk.h"
 
 #include <gtest/gtest.h>
@@ -18,23 +19,6 @@
 #include <vector>
 
 namespace testing_support {
-
-// Bytes from hexadecimal pairs; blanks and line breaks between them are ignored.
-inline std::string HexBytes(const std::string& hex)
-{
-    std::string out;
-    std::string pair;
-    for (char c : hex) {
-        if (c == ' ' || c == '\n' || c == '\r' || c == '\t')
-            continue;
-        pair.push_back(c);
-        if (pair.size() == 2) {
-            out.push_back(static_cast<char>(std::stoul(pair, nullptr, 16)));
-            pair.clear();
-        }
-    }
-    return out;
-}
 
 inline TestDesk::Options DeskWithClass(const std::string& className)
 {
