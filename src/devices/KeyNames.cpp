@@ -79,7 +79,7 @@ void ParseKeyName(const std::string& text, KeyRecord& record)
         code = LookupKeyName(text); // fills the table on first use
     }
     const std::uint32_t virtualKey = code & 0xFF;
-    std::uint32_t scanCode = platform::MapVirtualKey(virtualKey, platform::kVirtualKeyToScanCode) & 0xFFFF;
+    std::uint32_t scanCode = platform::MapKeyCode(virtualKey, platform::kVirtualKeyToScanCode) & 0xFFFF;
     if (code & kKeyCodeExtended)
         scanCode |= keymap::kExtendedScanCode;
 
@@ -130,7 +130,7 @@ std::uint32_t LookupKeyName(const std::string& text)
     if (found == table.end())
         return 0;
     const std::uint32_t value = flags ^ found->second; // "Ext+" toggles the named key's extended bit
-    return platform::MapVirtualKey(value & 0xFF, platform::kScanCodeToVirtualKey) | (value & 0xF00);
+    return platform::MapKeyCode(value & 0xFF, platform::kScanCodeToVirtualKey) | (value & 0xF00);
 }
 
 std::string KeyNameForScanCode(std::uint32_t scanCode)

@@ -19,11 +19,11 @@ constexpr std::uint32_t kKeyExtendedFlag = 1u << 24;    // extended key
 // bytes; false when the key has no name.
 bool KeyNameText(std::uint32_t parameterWord, std::string& name);
 
-// Map types of MapVirtualKey.
+// Map types of MapKeyCode, as the system numbers them.
 constexpr unsigned kVirtualKeyToScanCode = 0;
 constexpr unsigned kScanCodeToVirtualKey = 1;
 
 // The scan code of a virtual key or the virtual key of a scan code; 0 when there is none.
-std::uint32_t MapVirtualKey(std::uint32_t code, unsigned mapType);
+std::uint32_t MapKeyCode(std::uint32_t code, unsigned mapType);
 
 } // namespace platform

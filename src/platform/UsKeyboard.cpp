@@ -188,7 +188,7 @@ bool KeyNameText(std::uint32_t parameterWord, std::string& name)
     return false;
 }
 
-std::uint32_t MapVirtualKey(std::uint32_t code, unsigned mapType)
+std::uint32_t MapKeyCode(std::uint32_t code, unsigned mapType)
 {
     if (code > 0xFF)
         return 0;

@@ -9,7 +9,7 @@ namespace platform::us {
 
 // As platform::KeyNameText: only the scan code and the extended flag of the word count.
 bool KeyNameText(std::uint32_t parameterWord, std::string& name);
-// As platform::MapVirtualKey for map types 0 and 1; any other type, or an unlisted code, gives 0.
-std::uint32_t MapVirtualKey(std::uint32_t code, unsigned mapType);
+// As platform::MapKeyCode for map types 0 and 1; any other type, or an unlisted code, gives 0.
+std::uint32_t MapKeyCode(std::uint32_t code, unsigned mapType);
 
 } // namespace platform::us

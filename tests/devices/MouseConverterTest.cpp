@@ -26,14 +26,14 @@ TEST_F(MouseConverter, EachKindWritesItsThreeKeys)
     EXPECT_FALSE(Convert(m_mouse, {"Mouse", "Reset", "False",
                                    "Action", "\"Right Double-Click\"", "Mapto", "\"Command\"", "Value", "\"Paste\"",
                                    "Action", "\"left double-click\"", "Mapto", "\"Command\"", "Value", "\"&Copy Special\"",
-                                   "Action", "\"Middle Button Down\"", "Mapto", "\"Sequence\"", "Value", "\"\xAB" "F1\xBB^M\"",
+                                   "Action", "\"Middle Button Down\"", "Mapto", "\"Sequence\"", "Value", "\"\xAB" "F1\xBB^[[A\"",
                                    "Action", "\"Middle Button Up\"", "Mapto", "\"String\"", "Value", "\"ls\"+\" -l\"",
                                    // Nothing takes no operand: the next binding follows at once
                                    "Action", "\"Left Button Up\"", "Mapto", "\"Nothing\"",
                                    "Action", "\"Right Button Down\"", "Mapto", "\"Command\"", "Value", "\"Print\""}));
     EXPECT_EQ(Keys("RBD"), "4|57637|Paste");
     EXPECT_EQ(Keys("LBD"), "4|40240|Copy Special");
-    EXPECT_EQ(Keys("MBP"), "2|40000|<F1>\r");
+    EXPECT_EQ(Keys("MBP"), "2|40000|<F1>\x1B[A");
     EXPECT_EQ(Keys("MBR"), "2|40000|ls -l");
     EXPECT_EQ(Keys("LBR"), "1|0|");
     EXPECT_EQ(Keys("RBP"), "4|57607|Print");

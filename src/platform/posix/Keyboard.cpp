@@ -7,6 +7,6 @@ namespace platform {
 
 bool KeyNameText(std::uint32_t parameterWord, std::string& name) { return us::KeyNameText(parameterWord, name); }
 
-std::uint32_t MapVirtualKey(std::uint32_t code, unsigned mapType) { return us::MapVirtualKey(code, mapType); }
+std::uint32_t MapKeyCode(std::uint32_t code, unsigned mapType) { return us::MapKeyCode(code, mapType); }
 
 } // namespace platform

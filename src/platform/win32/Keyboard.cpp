@@ -15,6 +15,6 @@ bool KeyNameText(std::uint32_t parameterWord, std::string& name)
     return true;
 }
 
-std::uint32_t MapVirtualKey(std::uint32_t code, unsigned mapType) { return ::MapVirtualKeyA(code, mapType); }
+std::uint32_t MapKeyCode(std::uint32_t code, unsigned mapType) { return ::MapVirtualKeyA(code, mapType); }
 
 } // namespace platform
