@@ -82,19 +82,4 @@ TEST(KeyMapDump, CopiesThatDisagreeAreMarked)
     EXPECT_NE(Dump(bytes).find("description \"\"\t(copied key fields differ)\n"), std::string::npos);
 }
 
-TEST(KeyMapFormat, RecordsRoundTrip)
-{
-    KeyRecord record;
-    record.actionId = 0x9C4A;
-    record.modifiers = 5;
-    record.constant8 = 8;
-    record.scanCode = 0x152;
-    record.virtualKey = 0x2D;
-    keymap::Seal(record, 0x1234, 7);
-    const std::string bytes = keymap::EncodeRecord(record);
-    EXPECT_EQ(bytes, HexBytes("9C4A 00 05 08 0152 002D 0000 1234 0007 00000000 0152 002D 0000 05"));
-    const KeyRecord back = keymap::DecodeRecord(reinterpret_cast<const unsigned char*>(bytes.data()));
-    EXPECT_EQ(keymap::EncodeRecord(back), bytes);
-}
-
 } // namespace
