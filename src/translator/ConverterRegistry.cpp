@@ -2,6 +2,8 @@
 
 #include "converters/CQIConverter.h"
 #include "converters/CQISessionConverter.h"
+#include "devices/CQIKeyboardConverter.h"
+#include "devices/CQIMouseConverter.h"
 #include "display/CQIAttributeConverter.h"
 #include "display/CQIColorConverter.h"
 #include "platform/AsciiCase.h"
@@ -68,6 +70,15 @@ CQIConverter* CConverterRegistry::Create(Slot slot)
         return new CQIAttributeConverter;
     case kSession:
         return new CQISessionConverter;
+    case kKeyboardMap: {
+        // The keyboard layout the session's "Keyboard" statement named. QIM! writes the key bindings
+        // last, so it is known by now; without a session converter yet there is none, and the
+        // keyboard is taken for a PC keyboard.
+        const auto* session = static_cast<const CQISessionConverter*>(m_slots[kSession].get());
+        return new CQIKeyboardConverter(session ? session->GetKeyboardLayout() : std::string());
+    }
+    case kMouse:
+        return new CQIMouseConverter;
     default:
         // No converter for this kind yet: its statements are dropped.
         return nullptr;

@@ -4,6 +4,7 @@
 # differences, removed before comparing: line ends (text files end lines the platform's way), the
 # output folder (each run writes into its own, Windows paths on Windows), blank lines and blanks at
 # the ends of lines (Wine's profile functions drop them from the session files they edit).
+# Key maps are compared byte for byte.
 # Under Wine the real Windows Installer answers, and it knows no macro translator; the native run
 # goes without one too, so both leave the startup macros alone.
 # Usage: compare-wine-demo.sh NATIVE_BIN WIN64_BIN   (WINEPREFIX set by the caller)
@@ -71,6 +72,14 @@ for source in "${sessions[@]}"; do
   if ! cmp -s <(normalize "$work/native/Sessions/$name") <(normalize "$work/wine/Sessions/$name"); then
     echo "differs under Wine: Sessions/$name"
     diff <(normalize "$work/native/Sessions/$name") <(normalize "$work/wine/Sessions/$name") || true
+    status=1
+  fi
+done
+# Key maps are binary and made from the keyboard's own names: byte for byte the same.
+for map in "$work"/native/Schemes/*.tkm; do
+  [ -e "$map" ] || continue
+  if ! cmp -s "$map" "$work/wine/Schemes/$(basename "$map")"; then
+    echo "differs under Wine: Schemes/$(basename "$map")"
     status=1
   fi
 done

@@ -1,5 +1,6 @@
 #include "Inspect.h"
 
+#include "devices/KeyMapFormat.h"
 #include "platform/AsciiCase.h"
 #include "discovery/CQIUtility.h"
 #include "platform/Files.h"
@@ -10,6 +11,7 @@ namespace {
 
 // One row per binary or document format the migration writes.
 const Inspector kInspectors[] = {
+    {".tkm", "key map", DumpKeyMap},
     {nullptr, nullptr, nullptr}, // end of the table
 };
 

@@ -1,0 +1,214 @@
+#include "devices/CQIKeyboardConverter.h"
+
+#include "actions/ActionConversion.h"
+#include "devices/KeyNames.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+#include "platform/Notice.h"
+
+namespace {
+
+// Layouts of the VT-style keyboards; every other layout is a PC keyboard.
+constexpr const char* kVtLayouts[] = {"LK250", "LK450", "LK411/LK412"};
+constexpr std::uint16_t kVtKeyboard = 14;
+constexpr std::uint16_t kPcKeyboard = 1;
+
+struct ModelName {
+    const char* classPart; // found anywhere in the class name of QIM! session files
+    const char* model;
+    const char* library;
+};
+constexpr ModelName kModels[] = {
+    {"QT340", "340", "VT340.DLL"},
+    {"QT420", "420", "VT420.DLL"},
+    {"QT700/98", "HP", "HP.DLL"},
+};
+
+// A text's length must fit its 16-bit count in the record.
+constexpr std::size_t kMaxText = 0xFFFF;
+
+// The token at i is past the end or starts the next binding: the property it should hold is missing.
+bool Missing(const PropertyList& properties, std::size_t i)
+{
+    return i >= properties.size() || EqualsNoCase(properties[i], "PCKey");
+}
+
+} // namespace
+
+CQIKeyboardConverter::CQIKeyboardConverter(const std::string& keyboardLayout) : m_keyboardType(kPcKeyboard)
+{
+    for (const char* layout : kVtLayouts)
+        if (EqualsNoCase(keyboardLayout, layout))
+            m_keyboardType = kVtKeyboard;
+}
+
+bool CQIKeyboardConverter::Convert(const PropertyList& properties, const char* outputSessionPath,
+                                   const char* schemeDirectory)
+{
+    const std::string session = outputSessionPath ? outputSessionPath : "";
+    std::string name;
+    if (!CQIUtility::SplitPath(session, name, 0)) {
+        ++m_unconverted;
+        return false;
+    }
+    std::string path = schemeDirectory ? schemeDirectory : "";
+    if (!path.empty() && !platform::EndsWithSeparator(path))
+        path.push_back(platform::kPathSeparator);
+    path += name + ".tkm";
+    if (!WriteKeyMap(properties, path))
+        return false;
+    WriteProfile("Session", "PrimaryKeyMap", name + ".tkm", session);
+    WriteProfile("Session", "KeyMap", name + ".tkm", session);
+    return true;
+}
+
+void CQIKeyboardConverter::TerminalModel(std::string& model, std::string& library) const
+{
+    std::string className;
+    if (!m_utility.GetLocation(CQIUtility::kVtClassName, className) || className.empty())
+        if (!m_utility.GetLocation(CQIUtility::kHpClassName, className))
+            className.clear();
+    if (className.empty()) {
+        model = m_terminalModel == 420 ? "420" : "340";
+        library = m_terminalModel == 420 ? "VT420.DLL" : "VT340.DLL";
+        return;
+    }
+    for (const ModelName& row : kModels)
+        if (className.find(row.classPart) != std::string::npos) {
+            model = row.model;
+            library = row.library;
+            return;
+        }
+    model = className;
+    library.clear();
+}
+
+bool CQIKeyboardConverter::WriteKeyMap(const PropertyList& properties, const std::string& keyMapPath)
+{
+    // The map is made only when a binding gives something to write. Bindings before the first such
+    // one are passed over like any binding that gives nothing, so that a leading "Nothing" or an
+    // unreadable macro does not lose the rest of the user's keys.
+    std::size_t position = 0;
+    KeyRecord record;
+    std::string actionText, description;
+    bool found = false;
+    while (!found && position < properties.size()) {
+        record = KeyRecord{};
+        found = ReadNextBinding(properties, position, actionText, description, record);
+    }
+    if (!found)
+        return false;
+
+    platform::FileError error;
+    if (!m_outputFile.Open(keyMapPath, platform::OpenMode::BinaryCreate, false, error)) {
+        platform::ShowFileError(error);
+        return false;
+    }
+    try {
+        std::string model, library;
+        TerminalModel(model, library);
+        const unsigned char header[] = {
+            static_cast<unsigned char>(keymap::kMagic[0]), static_cast<unsigned char>(keymap::kMagic[1]),
+            static_cast<unsigned char>(keymap::kMagic[2]), static_cast<unsigned char>(keymap::kMagic[3]),
+            keymap::kVersion, static_cast<unsigned char>(m_keyboardType >> 8),
+            static_cast<unsigned char>(m_keyboardType & 0xFF), 0};
+        m_outputFile.Write(header, sizeof header);
+        WriteCountedString(m_outputFile, model);
+        WriteCountedString(m_outputFile, library);
+        WriteKeyRecord(record, actionText, description);
+        while (position < properties.size()) {
+            record = KeyRecord{};
+            if (ReadNextBinding(properties, position, actionText, description, record))
+                WriteKeyRecord(record, actionText, description);
+        }
+        m_outputFile.Close();
+    } catch (const platform::FileException& failure) {
+        // A key map cut short would mislead TORQA!: it goes, and the session keeps its own keys.
+        try {
+            m_outputFile.Close();
+        } catch (const platform::FileException&) {
+        }
+        platform::RemoveFile(keyMapPath);
+        platform::ShowFileError(failure.Error());
+        return false;
+    }
+    return true;
+}
+
+bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::size_t& position,
+                                           std::string& actionText, std::string& description, KeyRecord& record)
+{
+    actionText.clear();
+    description.clear();
+    const std::size_t n = properties.size();
+    for (;;) {
+        while (position < n && !EqualsNoCase(properties[position], "PCKey"))
+            ++position;
+        if (position >= n) {
+            ++position;
+            return false;
+        }
+        std::string keyName;
+        if (!Unquote(ValueAt(properties, position + 1), keyName))
+            keyName.clear();
+        ParseKeyName(keyName, record);
+        // A binding cut short (no kind, or no operand before the next "PCKey") reads its missing
+        // parts as empty and leaves the next binding alone.
+        if (Missing(properties, position + 2)) {
+            position += 2;
+            ReportProperty("Value=", kUnconverted);
+            continue;
+        }
+        const std::string& kind = ValueAt(properties, position + 3);
+        position += 4; // the property name of the operand
+        const bool hasOperand = !Missing(properties, position);
+
+        ActionChoices choices;
+        choices.nameHint = keyName;
+        choices.keepOperandWithoutMacroText = false;
+        const Action action =
+            ConvertAction(*this, kind, hasOperand ? ValueAt(properties, position + 1) : std::string(), choices);
+        if (action.kind == Action::Kind::Other)
+            continue; // reported; the search goes on from the operand's property name
+        if (action.usesOperand && hasOperand)
+            position += 2;
+        if (action.outcome != Action::Outcome::Converted)
+            return false;
+
+        record.actionId = action.id;
+        switch (action.kind) {
+        case Action::Kind::Macro:
+            actionText = action.text;
+            description = "Run Macro <" + (action.text.empty() ? action.operand : action.text) + ">";
+            break;
+        case Action::Kind::Command:
+            description = action.text;
+            break;
+        default:
+            actionText = action.text;
+            break;
+        }
+        if (actionText.size() > kMaxText || description.size() > kMaxText) {
+            // Longer than a key map can hold: reported rather than cut.
+            ReportProperty("PCKey=" + keyName, kUnconverted);
+            actionText.clear();
+            description.clear();
+            return false;
+        }
+        return !actionText.empty() || !description.empty();
+    }
+}
+
+void CQIKeyboardConverter::WriteKeyRecord(KeyRecord record, const std::string& actionText,
+                                          const std::string& description)
+{
+    keymap::Seal(record, actionText.size(), description.size());
+    const unsigned char tag[] = {static_cast<unsigned char>(keymap::kEntryTag), keymap::kEntryType};
+    m_outputFile.Write(tag, sizeof tag);
+    const std::string bytes = keymap::EncodeRecord(record);
+    m_outputFile.Write(bytes.data(), bytes.size());
+    if (!actionText.empty())
+        m_outputFile.Write(actionText.data(), actionText.size());
+    if (!description.empty())
+        m_outputFile.Write(description.data(), description.size());
+}
