@@ -4,6 +4,7 @@
 #include "converters/CQISessionConverter.h"
 #include "display/CQIAttributeConverter.h"
 #include "display/CQIColorConverter.h"
+#include "menus/CQIMenuConverter.h"
 #include "platform/AsciiCase.h"
 #include "platform/Notice.h"
 
@@ -68,6 +69,8 @@ CQIConverter* CConverterRegistry::Create(Slot slot)
         return new CQIAttributeConverter;
     case kSession:
         return new CQISessionConverter;
+    case kMenus:
+        return new CQIMenuConverter;
     default:
         // No converter for this kind yet: its statements are dropped.
         return nullptr;
