@@ -80,7 +80,8 @@ bool CQIMenuConverter::WriteItem(const ItemKind& kind, const PropertyList& token
     const int last = static_cast<int>(tokens.size()) - 1;
     std::string name, value;
     while (index >= 0 && index < last) {
-        ReadPair(tokens, index, name, value);
+        if (!ReadPair(tokens, index, name, value))
+            break; // a name without its value at the very end is dropped
         if (kind.escapeValues)
             value = EscapeMarkup(value);
         const bool position = IsSource(name, kPosition);

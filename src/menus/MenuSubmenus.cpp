@@ -73,7 +73,8 @@ bool CQIMenuConverter::WriteSubmenu(Submenu& submenu, const PropertyList& tokens
     const int last = static_cast<int>(tokens.size()) - 1;
     std::string name, value;
     while (index >= 0 && index < last) {
-        ReadPair(tokens, index, name, value);
+        if (!ReadPair(tokens, index, name, value))
+            break; // a name without its value at the very end is dropped
         value = EscapeMarkup(value);
         if (IsSource(name, kAdd)) {
             // Submenus nested deeper than any menu bar shows are taken as a property, so that no

@@ -147,6 +147,7 @@ const MenuNode* FindCommand(const std::vector<MenuNode>& items, std::uint32_t id
 
 bool ParseMenuTemplate(const std::string& data, std::vector<MenuNode>& items, std::string& error)
 {
+    items.clear();
     if (data.size() < 4) {
         error = "menu template cut short";
         return false;
@@ -159,7 +160,6 @@ bool ParseMenuTemplate(const std::string& data, std::vector<MenuNode>& items, st
     }
     TemplateReader reader(data, version == 1);
     std::size_t pos = 4 + std::size_t(offset);
-    items.clear();
     if (!reader.Level(pos, 0, items)) {
         error = reader.error;
         items.clear();
