@@ -1,20 +1,15 @@
 // QIM! menu paths and the place in the TORQA! menu bar each one stands for.
+#include "menus/MenuPaths.h"
+
 #include "menus/CQIMenuConverter.h"
 
-#include <cstdint>
 #include <vector>
 
 namespace {
-
-struct MenuPathRow {
-    const char* path;    // matched exactly: case and blanks count
-    int position;        // TORQA! top-level menu, 0-based (4 is never used)
-    std::int32_t id;     // -1 the top-level menu itself, 0 anywhere in it, else a TORQA! command
-};
-
 constexpr int kOptionsCommand = 32947; // every QIM! options page opens the one TORQA! settings dialog
+} // namespace
 
-constexpr MenuPathRow kMenuPaths[87] = {
+const MenuPathRow kMenuPaths[kMenuPathCount] = {
     {"File", 0, -1},
     {"File.New Session", 0, 57600},
     {"File.Open Session", 0, 57601},
@@ -103,6 +98,8 @@ constexpr MenuPathRow kMenuPaths[87] = {
     {"Help.*", 6, 0},
     {"*", 6, -1},
 };
+
+namespace {
 
 void RemoveAll(std::string& text, const std::string& what)
 {

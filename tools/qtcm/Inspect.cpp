@@ -1,5 +1,6 @@
 #include "Inspect.h"
 
+#include "menus/MenuDocumentDump.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/Files.h"
@@ -10,6 +11,7 @@ namespace {
 
 // One row per binary or document format the migration writes.
 const Inspector kInspectors[] = {
+    {".cmu", "custom menu document", &DumpMenuDocument},
     {nullptr, nullptr, nullptr}, // end of the table
 };
 

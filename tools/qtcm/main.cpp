@@ -1,6 +1,7 @@
 // qtcm: drives the translator library exactly as the migration tool does, from a command line.
 #include "Inspect.h"
 #include "Library.h"
+#include "Menus.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,11 +27,13 @@ const char kUsage[] =
     "       qtcm [options] check FILE...\n"
     "       qtcm [options] migrate [--report FILE] FILE...\n"
     "       qtcm inspect FILE\n"
+    "       qtcm [options] menus\n"
     "\n"
     "  dirs      the four directories with their type names and filters\n"
     "  check     which files are QIM! session files\n"
     "  migrate   translate each file into a TORQA! session; the report is appended to FILE\n"
     "            (created when missing; default migration-report.txt)\n"
+    "  menus     the TORQA! menu captions this build reads, and what each QIM! menu path maps to\n"
     "\n"
     "options:\n"
     "  --registry FILE      a registry export to read before those in QTCM_REGISTRY (repeatable;\n"
@@ -233,17 +236,20 @@ int main(int argc, char** argv)
         }
         return InspectFile(options.files[0]);
     }
-    if (options.command != "dirs" && options.command != "check" && options.command != "migrate") {
+    if (options.command != "dirs" && options.command != "check" && options.command != "migrate" &&
+        options.command != "menus") {
         std::fprintf(stderr, "qtcm: unknown command %s\n\n%s", options.command.c_str(), kUsage);
         return 2;
     }
-    if (options.command != "dirs" && options.files.empty()) {
+    if (options.command != "dirs" && options.command != "menus" && options.files.empty()) {
         std::fprintf(stderr, "qtcm: %s needs at least one file\n", options.command.c_str());
         return 2;
     }
     bool bundled = false;
     if (!PrepareRegistry(options, argv[0], bundled))
         return 2;
+    if (options.command == "menus")
+        return ShowMenus();
 
     QtcmLibrary library;
     if (!library.Load(argv[0], error)) {
