@@ -20,13 +20,24 @@ const bool k64 = sizeof(void*) == 8;
 std::string ExampleLibrary() { return std::string(QTCM_EXAMPLES_DIR) + kSep + "torqa" + kSep + (k64 ? "torqa64.dlr" : "torqa.dlr"); }
 std::string ExtendedLibrary() { return std::string(QTCM_TESTDATA_DIR) + kSep + "menus" + kSep + (k64 ? "extended64.dlr" : "extended.dlr"); }
 
+#ifdef _WIN32
+constexpr bool kRealMenuFunctions = true; // this build's backend is the platform's own
+#else
+constexpr bool kRealMenuFunctions = false;
+#endif
+
 struct CaptionRow {
     bool extended; // the extended template library, else the example one
     unsigned flags;
     unsigned item;
-    const char* caption;
-    const char* platformNote; // where a platform answers otherwise: why (none known yet)
+    const char* caption;        // what our resource reader answers
+    const char* windowsCaption; // where the real menu functions answer otherwise, their answer
 };
+
+// The real functions convert to the ANSI code page with Windows' best-fit mapping (a letter the
+// code page lacks becomes a similar one where there is one: U+015C S, U+015D s, U+03A9 O); our
+// reader writes "?" for every such character. Wine follows the best-fit table Windows publishes
+// for code page 1252, so its answers are those of a US-English Windows.
 
 constexpr unsigned P = platform::kMenuByPosition;
 constexpr unsigned C = platform::kMenuByCommand;
@@ -46,8 +57,8 @@ const CaptionRow kRows[] = {
     {true, P, 3, "", nullptr},                      // a popup without a caption
     {true, C, 57601, "&Ouvrir une session\x85\tCtrl+O", nullptr},
     {true, C, 57607, "Imprimer \x80 \xA5 \xE9", nullptr},
-    {true, C, 4000, "Int\xE9rieur ? ?", nullptr},    // the first of two items with the number
-    {true, C, 4001, "? ? \x96 \x93x\x94", nullptr},
+    {true, C, 4000, "Int\xE9rieur ? ?", "Int\xE9rieur ? O"}, // the first of two items with the number
+    {true, C, 4001, "? ? \x96 \x93x\x94", "S s \x96 \x93x\x94"},
     {true, C, 1001, "Sous-&menu", nullptr},         // a popup's own number, before a later item's
     {true, C, 1002, "\xC9&dition", nullptr},
     {true, C, 4002, "Vide", nullptr},
@@ -80,7 +91,8 @@ TEST(MenuBackends, CaptionsAsTheScriptsSayThem)
     for (const CaptionRow& row : kRows) {
         SCOPED_TRACE(std::string(row.extended ? "extended " : "example ") + (row.flags == P ? "position " : "command ") +
                      std::to_string(row.item));
-        EXPECT_EQ(Caption(row.extended ? *extended : *example, row.item, row.flags), row.caption);
+        const char* expected = kRealMenuFunctions && row.windowsCaption ? row.windowsCaption : row.caption;
+        EXPECT_EQ(Caption(row.extended ? *extended : *example, row.item, row.flags), expected);
     }
 }
 
@@ -108,8 +120,17 @@ TEST(MenuBackends, ResourceReaderAgreesWithThisPlatform)
         std::set<unsigned> ids = {2, 999, 40000, 65535};
         CollectIds(ours->Items(), ids);
         ids.erase(0xFFFFFFFFu); // a standard template's popups carry no number
-        for (unsigned id : ids)
-            EXPECT_EQ(Caption(*ours, id, C), Caption(*native, id, C)) << "command " << id;
+        for (unsigned id : ids) {
+            const CaptionRow* known = nullptr;
+            for (const CaptionRow& row : kRows)
+                if (row.windowsCaption && row.flags == C && row.item == id && path == ExtendedLibrary() && row.extended)
+                    known = &row;
+            const std::string real = Caption(*native, id, C);
+            if (known && kRealMenuFunctions)
+                EXPECT_EQ(real, known->windowsCaption) << "command " << id;
+            else
+                EXPECT_EQ(Caption(*ours, id, C), real) << "command " << id;
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 #include "platform/Menus.h"
 
 #include <windows.h>
+// The interface's member has the API's generic name, which windows.h makes a macro.
+#undef GetMenuString
 
 namespace platform {
 
