@@ -146,7 +146,9 @@ bool CQIMenuConverter::ConvertItemProperty(const std::string& kind, std::string&
             converted.push_back(c);
             if (byte >= 0xA1 && byte != 0xAD) {
                 converted.back() = '&';
-                converted += "#" + std::to_string(byte) + ";";
+                converted += '#';
+                converted += std::to_string(byte);
+                converted += ';';
             }
         }
         value = converted;
@@ -165,10 +167,11 @@ bool CQIMenuConverter::ConvertMacroValue(std::string& value)
     if (isMacroFile) {
         if (!platform::ReadWholeFile(text, macroText))
             return false;
-        // The macro's name: the file name in upper case without ".QTM", after its "\".
+        // The macro's name: the file name in upper case without ".QTM", from its separator on. The
+        // path is a local one, so "/" separates too where the system uses it.
         nameHint = UpperCase(text);
         nameHint = nameHint.substr(0, nameHint.find(".QTM"));
-        const std::size_t separator = nameHint.rfind('\\');
+        const std::size_t separator = nameHint.find_last_of("\\/");
         if (separator != std::string::npos)
             nameHint.erase(0, separator);
     } else {

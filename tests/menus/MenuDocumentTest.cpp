@@ -1,6 +1,8 @@
 // The custom menu document built from menu statements: each expected text is written out from the
 // rules, against the example TORQA! main menu (File, Edit, View, Tools, Window, Options, Help).
+#include "actions/CQIMacroLibrary.h"
 #include "menus/MenuHarness.h"
+#include "platform/Installer.h"
 
 namespace {
 
@@ -195,3 +197,37 @@ TEST_F(MenuDocument, SubmenusNestedBeyondAnyMenuBarStayFinite)
 }
 
 } // namespace
+
+// With the macro translator installed: a macro file becomes the TORQA! macro named after it (the
+// name as the rule gives it: upper case, no extension), inline text one named "Menu" and a number.
+class MenuDocumentWithTranslator : public MenuHarness {
+protected:
+    void SetUp() override
+    {
+        platform::SetRegistryComponents(true);
+        std::string path;
+        for (char c : ExecutableDir() + kSep + QTCM_MACRO_TRANSLATOR) {
+            if (c == '\\')
+                path.push_back('\\');
+            path.push_back(c);
+        }
+        m_desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" +
+                           std::string(CQIMacroLibrary::kComponentId) + "\"=\"" + path + "\"\r\n");
+    }
+    void TearDown() override { platform::SetRegistryComponents(false); }
+};
+
+TEST_F(MenuDocumentWithTranslator, MacroFilesAndInlineMacros)
+{
+    WriteFile(m_desk.QimSessions() + kSep + "Logon.qtm", "SEND(\"me^M\")\r\n");
+    std::string document = Document({"Menus", "Position", "\"Tools.*\"", "Add", "\"Macro\"", "Value", "\"Logon(1)\"",
+                                      "Add", "\"Macro\"", "Value", "\"SEND(\\\"x\\\")\""});
+    const std::string written = m_desk.Macros() + kSep + "LOGON";
+    EXPECT_TRUE(FileExists(written));
+    const std::string first = "<Macro Value=\"" + written + "\" Hidden=";
+    EXPECT_EQ(document.substr(std::string(kStart).size(), first.size()), first);
+    const std::size_t second = document.find("<Macro Value=\"" + m_desk.Macros() + kSep + "Menu");
+    ASSERT_NE(second, std::string::npos) << document;
+    EXPECT_NE(document.find(".tbm\" ActionID=\"40010\"", second), std::string::npos) << document;
+    EXPECT_EQ(Report(), "");
+}

@@ -63,8 +63,8 @@ int ShowMenus()
         std::string path = row.path, caption;
         int id = 0, itemFlag = 0;
         const bool mapped = converter.MapMenuPath(path, id, caption, itemFlag);
-        std::printf("  %-40s %s\n", ("\"" + std::string(row.path) + "\"").c_str(),
-                    mapped ? Shown(path).c_str() : "(not mapped)");
+        const std::string quoted = std::string(1, '"').append(row.path).append(1, '"');
+        std::printf("  %-40s %s\n", quoted.c_str(), mapped ? Shown(path).c_str() : "(not mapped)");
     }
     return 0;
 }
