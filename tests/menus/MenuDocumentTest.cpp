@@ -204,6 +204,7 @@ class MenuDocumentWithTranslator : public MenuHarness {
 protected:
     void SetUp() override
     {
+        MenuHarness::SetUp();
         platform::SetRegistryComponents(true);
         std::string path;
         for (char c : ExecutableDir() + kSep + QTCM_MACRO_TRANSLATOR) {

@@ -28,7 +28,8 @@ protected:
         "ShowMenuBar=\"True\" Close=\"True\"  />";
     static constexpr const char* kEnd = "</CustomMenu>";
 
-    explicit MenuHarness(bool withLibrary = true, const TestDesk::Options& options = {}) : m_desk(options)
+    explicit MenuHarness(bool withLibrary = true, const TestDesk::Options& options = {})
+        : m_desk(options), m_expectMenu(withLibrary && options.withInstallPath)
     {
         if (withLibrary)
             WriteFile(m_desk.Install() + kSep + "torqa.dlr", ReadFile(ExampleMenuLibrary()));
@@ -40,6 +41,12 @@ protected:
         m_converter->m_sourceSessionDir = m_desk.QimSessions();
     }
 
+    void SetUp() override
+    {
+        // Every expected document of these tests is read through the example menu.
+        if (m_expectMenu && !m_converter->MenuTemplate())
+            GTEST_FAIL() << "the converter found no TORQA! menu in the desk's installation " << m_desk.Install();
+    }
     ~MenuHarness() override { MacroReportPath().clear(); } // process-wide: later runs would append it
 
     std::string Document(const PropertyList& tokens) { return m_converter->BuildMenuDocument(tokens); }
@@ -54,6 +61,7 @@ protected:
     }
 
     TestDesk m_desk;
+    bool m_expectMenu;
     platform::File m_report;
     std::unique_ptr<CQIMenuConverter> m_converter;
 };
