@@ -6,6 +6,7 @@
 #include "devices/CQIMouseConverter.h"
 #include "display/CQIAttributeConverter.h"
 #include "display/CQIColorConverter.h"
+#include "menus/CQIMenuConverter.h"
 #include "platform/AsciiCase.h"
 #include "platform/Notice.h"
 
@@ -79,6 +80,8 @@ CQIConverter* CConverterRegistry::Create(Slot slot)
     }
     case kMouse:
         return new CQIMouseConverter;
+    case kMenus:
+        return new CQIMenuConverter;
     default:
         // No converter for this kind yet: its statements are dropped.
         return nullptr;

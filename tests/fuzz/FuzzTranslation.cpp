@@ -20,6 +20,8 @@ struct Desk {
         testing_support::MakeDir(desk.Install() + testing_support::kSep + "ENU");
         testing_support::WriteFile(desk.Install() + testing_support::kSep + "ENU" + testing_support::kSep + "toolcomp.ini",
                                    "[TELNET]\r\nCPType=TCPIP\r\nName=Telnet\r\n");
+        testing_support::WriteFile(desk.Install() + testing_support::kSep + "torqa.dlr",
+                                   testing_support::ReadFile(QTCM_EXAMPLES_DIR "/torqa/torqa.dlr"));
     }
     testing_support::TestDesk desk;
     CQITranslator translator;

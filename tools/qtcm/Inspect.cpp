@@ -1,6 +1,7 @@
 #include "Inspect.h"
 
 #include "devices/KeyMapFormat.h"
+#include "menus/MenuDocumentDump.h"
 #include "platform/AsciiCase.h"
 #include "discovery/CQIUtility.h"
 #include "platform/Files.h"
@@ -12,6 +13,7 @@ namespace {
 // One row per binary or document format the migration writes.
 const Inspector kInspectors[] = {
     {".tkm", "key map", DumpKeyMap},
+    {".cmu", "custom menu document", &DumpMenuDocument},
     {nullptr, nullptr, nullptr}, // end of the table
 };
 

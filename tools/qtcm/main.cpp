@@ -1,6 +1,8 @@
 // qtcm: drives the translator library exactly as the migration tool does, from a command line.
 #include "Commands.h"
+#include "Desk.h"
 #include "Inspect.h"
+#include "Menus.h"
 #include "Options.h"
 
 #include <cstdio>
@@ -17,6 +19,15 @@ int InspectCommand(const Options& options, const char*)
     return InspectFile(options.files[0]);
 }
 
+// The menu is read from the desk's TORQA! installation, as a migration reads it.
+int MenusCommand(const Options& options, const char* hostPath)
+{
+    QtcmLibrary library;
+    if (const int status = OpenDesk(options, hostPath, library))
+        return status;
+    return ShowMenus();
+}
+
 struct Command {
     const char* name;
     CommandFunction run;
@@ -29,6 +40,7 @@ const Command kCommands[] = {
     {"check", &CheckCommand, true},
     {"migrate", &MigrateCommand, true},
     {"inspect", &InspectCommand, false},
+    {"menus", &MenusCommand, false},
 };
 
 } // namespace

@@ -1,0 +1,234 @@
+// The custom menu document built from menu statements: each expected text is written out from the
+// rules, against the example TORQA! main menu (File, Edit, View, Tools, Window, Options, Help).
+#include "actions/CQIMacroLibrary.h"
+#include "menus/MenuHarness.h"
+#include "platform/Installer.h"
+
+namespace {
+
+using namespace testing_support;
+
+class MenuDocument : public MenuHarness {};
+
+TEST_F(MenuDocument, MergedStatementHidesATopLevelMenu)
+{
+    EXPECT_EQ(Document({"Menus", "Position", "\"File\"", "Hide", "True", "SystemMenu", "SystemMenu", "Close", "False"}),
+              std::string(kStart) +
+                  "<Submenu Caption=\"&amp;File\" Intrinsic=\"true\" Hidden=\"True\" Position=\"&amp;File\"  />"
+                  "</Menu><SystemMenu Close=\"False\"  /></CustomMenu>");
+}
+
+TEST_F(MenuDocument, EmptyStatementsAndTheSystemMenu)
+{
+    EXPECT_EQ(Document({"Menus"}), std::string(kStart) + "</Menu>" + kDefaultSystemMenu + kEnd);
+    // A system-menu statement on its own: the menu is closed once.
+    EXPECT_EQ(Document({"SystemMenu", "SystemMenu", "Item", "\"Close\""}),
+              std::string(kStart) + "</Menu><SystemMenu Item=\"Close\"  />" + kEnd);
+    // Session and layout entries are left out (exact case); a one-character value is refused by
+    // the unquoting and the previous value stands.
+    EXPECT_EQ(Document({"Menus", "SystemMenu", "SystemMenu", "Restore", "False", "Move", "1", "OpenSession", "False",
+                        "OpenLayouts", "True", "SaveLayout", "\"x\"", "openSession", "True", "Close", "True"}),
+              std::string(kStart) +
+                  "</Menu><SystemMenu Restore=\"False\" Move=\"False\" openSession=\"True\" Close=\"True\"  />" + kEnd);
+}
+
+TEST_F(MenuDocument, SystemMenuPartBeforeTheEntriesTakesThemAsAttributes)
+{
+    EXPECT_EQ(Document({"Menus", "SystemMenu", "SystemMenu", "Close", "False", "Position", "\"File\"", "Hide", "True"}),
+              std::string(kStart) + "</Menu><SystemMenu Close=\"False\" Position=\"File\" Hide=\"True\"  />" + kEnd);
+}
+
+TEST_F(MenuDocument, HiddenCommandsAndMenuWidePaths)
+{
+    EXPECT_EQ(Document({"Menus", "Position", "\"File.Open Layout\"", "Hide", "True", "Position", "\"Help.*\"", "Hide",
+                        "True", "Position", "\"&Edit.&Copy\"", "Hide", "\"False\"",
+                        // "Hide" is compared with its case: this entry ends without an element.
+                        "Position", "\"View\"", "hide", "True"}),
+              std::string(kStart) +
+                  "<Command Caption=\"Open &amp;Layout...\" ActionID=\"32789\" Checked=\"false\" Enabled=\"true\" "
+                  "Intrinsic=\"true\" Hidden=\"True\" Position=\"&amp;File.Open &amp;Layout...\"  />"
+                  "<Command Caption=\"&amp;Copy\tCtrl+C\" ActionID=\"57634\" Checked=\"false\" Enabled=\"true\" "
+                  "Intrinsic=\"true\" Hidden=\"False\" Position=\"&amp;Edit.&amp;Copy\tCtrl+C\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
+}
+
+TEST_F(MenuDocument, PathOutsideTheTableEndsTheWalk)
+{
+    EXPECT_EQ(Document({"Menus", "Position", "\"Help\"", "Hide", "True", "Position", "\"Fiel\"", "Hide", "True",
+                        "Position", "\"File\"", "Hide", "True", "SystemMenu", "SystemMenu", "Close", "False"}),
+              std::string(kStart) +
+                  "<Submenu Caption=\"&amp;Help\" Intrinsic=\"true\" Hidden=\"True\" Position=\"&amp;Help\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
+}
+
+TEST_F(MenuDocument, AddedSubmenuWritesItselfBeforeItsChildren)
+{
+    EXPECT_EQ(Document({"Menus", "Position", "\"Tools\"", "Add", "\"Menu\"", "Caption", "\"&Payroll\"",
+                        "Add", "\"Command\"", "Caption", "\"&Print\"", "Value", "\"Print\"",
+                        "Add", "\"Menu\"", "Caption", "\"Sub\"", "Add", "\"Separator\"", "Add", "\"End\"",
+                        "Add", "\"End\"",
+                        "Position", "\"Help.*\"", "Add", "\"Sequence\"", "Caption", "\"Go\"", "Value", "\"\xAB" "F1\xBB\""}),
+              std::string(kStart) +
+                  "<Submenu Caption=\"&amp;Payroll\" Hidden=\"false\" Enabled=\"true\" Checked=\"false\" "
+                  "Position=\"&amp;Tools\" Intrinsic=\"false\"  />"
+                  "<Command Caption=\"&amp;Print\" ActionID=\"57607\" Hidden=\"False\" Enabled=\"True\" "
+                  "Checked=\"False\" Position=\"&amp;Payroll.*\" Intrinsic=\"False\"  />"
+                  "<Submenu Caption=\"Sub\" Hidden=\"false\" Enabled=\"true\" Checked=\"false\" "
+                  "Position=\"&amp;Payroll.*\" Intrinsic=\"false\"  />"
+                  "<Separator Hidden=\"False\" Enabled=\"True\" Checked=\"False\" Position=\"&amp;Payroll.Sub.*\" "
+                  "Intrinsic=\"False\"  />"
+                  "<Sequence Caption=\"Go\" Value=\"<F1>\" ActionID=\"40000\" Position=\"&amp;Help.*\" "
+                  "Intrinsic=\"False\" Hidden=\"False\" Enabled=\"True\" Checked=\"False\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
+}
+
+TEST_F(MenuDocument, SubmenuInsideAMenuAndCaptionAfterTheFirstChild)
+{
+    // Under an item path the submenu's children go under the top-level caption and its own caption.
+    EXPECT_EQ(Document({"Menus", "Position", "\"File.Print\"", "Add", "\"Menu\"", "Hide", "\"True\"", "Caption", "\"Mine\"",
+                        "Add", "\"Separator\"", "Add", "\"End\""}),
+              std::string(kStart) +
+                  "<Submenu Hidden=\"True\" Caption=\"Mine\" Enabled=\"true\" Checked=\"false\" "
+                  "Position=\"&amp;File.&amp;Print...\tCtrl+P\" Intrinsic=\"false\"  />"
+                  "<Separator Hidden=\"False\" Enabled=\"True\" Checked=\"False\" Position=\"&amp;File.Mine.*\" "
+                  "Intrinsic=\"False\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
+    // The submenu's caption comes after its first child: that child's path stays empty, and the
+    // caption, too late for the element already written, only names the later children's path.
+    EXPECT_EQ(Document({"Menus", "Position", "\"Tools\"", "Add", "\"Menu\"", "Add", "\"Menu\"", "Add", "\"End\"",
+                        "Caption", "\"Late\"", "Add", "\"Separator\"", "Add", "\"End\""}),
+              std::string(kStart) +
+                  "<Submenu Hidden=\"false\" Enabled=\"true\" Checked=\"false\" Position=\"&amp;Tools\" "
+                  "Intrinsic=\"false\"  />"
+                  "<Submenu Hidden=\"false\" Enabled=\"true\" Checked=\"false\" Position=\"\" Intrinsic=\"false\"  />"
+                  "<Separator Hidden=\"False\" Enabled=\"True\" Checked=\"False\" Position=\"Late.*\" "
+                  "Intrinsic=\"False\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
+    // Without "End" and without children a submenu leaves nothing, and takes the rest as its own.
+    EXPECT_EQ(Document({"Menus", "Position", "\"Tools\"", "Add", "\"Menu\"", "Caption", "\"X\"", "SystemMenu",
+                        "SystemMenu", "Close", "False"}),
+              std::string(kStart) + "</Menu>" + kDefaultSystemMenu + kEnd);
+}
+
+TEST_F(MenuDocument, SeparatorAttributesFollowWhereTheEntryEnds)
+{
+    EXPECT_EQ(Document({"Menus", "Position", "\"Help.*\"", "Add", "\"Separator\"", "Add", "\"Separator\""}),
+              std::string(kStart) +
+                  "<Separator Hidden=\"False\" Enabled=\"True\" Checked=\"False\" Position=\"&amp;Help.*\" "
+                  "Intrinsic=\"False\"  />"
+                  "<Separator Position=\"&amp;Help.*\" Intrinsic=\"False\" Hidden=\"False\" Enabled=\"True\" "
+                  "Checked=\"False\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
+}
+
+TEST_F(MenuDocument, CommandPropertiesDimCheckHideAndUnmappedCommands)
+{
+    EXPECT_EQ(Document({"Menus", "Position", "\"Edit.*\"",
+                        "Add", "\"Command\"", "Caption", "\"A\"", "Value", "\"Copy\"", "Dim", "\"false\"",
+                        "Add", "\"Command\"", "Value", "\"copy\"", "Dim", "True", "Check", "True",
+                        "Add", "\"Sequence\"", "Caption", "\"S\"",
+                        "Add", "\"Command\"", "Value", "\"Links\"", "Dim", "\"TRUE\"", "Hide", "\"True\""}),
+              std::string(kStart) +
+                  "<Command Caption=\"A\" ActionID=\"57634\" Enabled=\"True\" Hidden=\"False\" Checked=\"False\" "
+                  "Position=\"&amp;Edit.*\" Intrinsic=\"False\"  />"
+                  "<Command ActionID=\"40240\" Enabled=\"False\" Checked=\"True\" Hidden=\"False\" "
+                  "Position=\"&amp;Edit.*\" Intrinsic=\"False\"  />"
+                  "<Sequence Caption=\"S\" Hidden=\"False\" Enabled=\"True\" Checked=\"False\" ActionID=\"40000\" "
+                  "Position=\"&amp;Edit.*\" Intrinsic=\"False\"  />"
+                  "<Command ActionID=\"40240\" Enabled=\"False\" Hidden=\"True\" Position=\"&amp;Edit.*\" "
+                  "Intrinsic=\"False\" Checked=\"False\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
+}
+
+TEST_F(MenuDocument, CaptionsAndValuesAreEscaped)
+{
+    // Markup characters escaped first, then letters beyond ASCII as references; the soft hyphen
+    // and the no-break space stay bytes. A command name's "&" reaches the look-up escaped.
+    EXPECT_EQ(Document({"Menus", "Position", "\"View.*\"", "Add", "\"Command\"",
+                        "Caption", "\"a<b>&'\\\"c\xE9\xAD\xA0\xFF\"", "Value", "\"&Copy\"", "Extra", "\"1<2\""}),
+              std::string(kStart) +
+                  "<Command Caption=\"a&lt;b&gt;&amp;&apos;&quot;c&#233;\xAD\xA0&#255;\" ActionID=\"40240\" "
+                  "Extra=\"1&lt;2\" Position=\"&amp;View.*\" Intrinsic=\"False\" Hidden=\"False\" Enabled=\"True\" "
+                  "Checked=\"False\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
+    EXPECT_EQ(CQIMenuConverter::EscapeMarkup("&amp;<>'\""), "&amp;amp;&lt;&gt;&apos;&quot;");
+}
+
+TEST_F(MenuDocument, MacroThatCannotBeTranslatedIsReportedAndKept)
+{
+    // No macro translator on this desk. Inline text: reported with its escaped text, kept as the
+    // value. A macro file that cannot be opened: kept, not reported.
+    EXPECT_EQ(Document({"Menus", "Position", "\"Tools.*\"", "Add", "\"Macro\"", "Value", "\"SEND(\\\"x\\\")\"",
+                        "Add", "\"Macro\"", "Value", "\"NOSUCH(1)\""}),
+              std::string(kStart) +
+                  "<Macro Value=\"SEND(&quot;x&quot;)\" Hidden=\"False\" Enabled=\"True\" Checked=\"False\" "
+                  "ActionID=\"40010\" Position=\"&amp;Tools.*\" Intrinsic=\"False\"  />"
+                  "<Macro Value=\"NOSUCH(1)\" ActionID=\"40010\" Position=\"&amp;Tools.*\" Intrinsic=\"False\" "
+                  "Hidden=\"False\" Enabled=\"True\" Checked=\"False\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
+    EXPECT_EQ(Report(), "Unable to convert macro:\tSEND(&quot;x&quot;)\n");
+    EXPECT_EQ(m_converter->m_unconverted, 1);
+}
+
+TEST_F(MenuDocument, TokensOutOfStepNeverReadPastTheEnd)
+{
+    // A bare value spelled like a source name starts an entry of its own, cut short by the end.
+    EXPECT_EQ(Document({"Menus", "Foo", "Position"}), std::string(kStart) + "</Menu>" + kDefaultSystemMenu + kEnd);
+    EXPECT_EQ(Document({"Menus", "Position", "\"File\""}), std::string(kStart) + "</Menu>" + kDefaultSystemMenu + kEnd);
+    EXPECT_EQ(Document({"Menus", "Foo", "SystemMenu", "Close"}), std::string(kStart) + "</Menu><SystemMenu  />" + kEnd);
+    EXPECT_EQ(Document({"Menus", "SystemMenu", "SystemMenu", "Close"}),
+              std::string(kStart) + "</Menu><SystemMenu  />" + kEnd);
+    EXPECT_EQ(Document({"Menus", "Position", "\"Help.*\"", "Add", "\"Separator\"", "Caption"}),
+              std::string(kStart) +
+                  "<Separator Position=\"&amp;Help.*\" Intrinsic=\"False\" Hidden=\"False\" Enabled=\"True\" "
+                  "Checked=\"False\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
+}
+
+TEST_F(MenuDocument, SubmenusNestedBeyondAnyMenuBarStayFinite)
+{
+    PropertyList tokens = {"Menus", "Position", "\"Tools\""};
+    for (int i = 0; i < 5000; ++i)
+        tokens.insert(tokens.end(), {"Add", "\"Menu\"", "Caption", "\"m\""});
+    tokens.insert(tokens.end(), {"Add", "\"Separator\""});
+    const std::string document = Document(tokens);
+    EXPECT_EQ(document.rfind(kEnd), document.size() - std::string(kEnd).size());
+    EXPECT_NE(document.find("Add=\"Menu\""), std::string::npos);
+}
+
+} // namespace
+
+// With the macro translator installed: a macro file becomes the TORQA! macro named after it (the
+// name as the rule gives it: upper case, no extension), inline text one named "Menu" and a number.
+class MenuDocumentWithTranslator : public MenuHarness {
+protected:
+    void SetUp() override
+    {
+        MenuHarness::SetUp();
+        platform::SetRegistryComponents(true);
+        std::string path;
+        for (char c : ExecutableDir() + kSep + QTCM_MACRO_TRANSLATOR) {
+            if (c == '\\')
+                path.push_back('\\');
+            path.push_back(c);
+        }
+        m_desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" +
+                           std::string(CQIMacroLibrary::kComponentId) + "\"=\"" + path + "\"\r\n");
+    }
+    void TearDown() override { platform::SetRegistryComponents(false); }
+};
+
+TEST_F(MenuDocumentWithTranslator, MacroFilesAndInlineMacros)
+{
+    WriteFile(m_desk.QimSessions() + kSep + "Logon.qtm", "SEND(\"me^M\")\r\n");
+    std::string document = Document({"Menus", "Position", "\"Tools.*\"", "Add", "\"Macro\"", "Value", "\"Logon(1)\"",
+                                      "Add", "\"Macro\"", "Value", "\"SEND(\\\"x\\\")\""});
+    const std::string written = m_desk.Macros() + kSep + "LOGON";
+    EXPECT_TRUE(FileExists(written));
+    const std::string first = "<Macro Value=\"" + written + "\" Hidden=";
+    EXPECT_EQ(document.substr(std::string(kStart).size(), first.size()), first);
+    const std::size_t second = document.find("<Macro Value=\"" + m_desk.Macros() + kSep + "Menu");
+    ASSERT_NE(second, std::string::npos) << document;
+    EXPECT_NE(document.find(".tbm\" ActionID=\"40010\"", second), std::string::npos) << document;
+    EXPECT_EQ(Report(), "");
+}
