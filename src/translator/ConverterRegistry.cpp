@@ -1,5 +1,7 @@
 #include "translator/ConverterRegistry.h"
 
+#include "bars/CQIQuickPadConverter.h"
+#include "bars/CQIToolbarConverter.h"
 #include "converters/CQIConverter.h"
 #include "converters/CQISessionConverter.h"
 #include "display/CQIAttributeConverter.h"
@@ -68,6 +70,10 @@ CQIConverter* CConverterRegistry::Create(Slot slot)
         return new CQIAttributeConverter;
     case kSession:
         return new CQISessionConverter;
+    case kToolbar:
+        return new CQIToolbarConverter;
+    case kQuickPad:
+        return new CQIQuickPadConverter;
     default:
         // No converter for this kind yet: its statements are dropped.
         return nullptr;

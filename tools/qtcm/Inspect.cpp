@@ -1,5 +1,7 @@
 #include "Inspect.h"
 
+#include "bars/QuickPadFile.h"
+#include "bars/ToolbarFile.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/Files.h"
@@ -10,6 +12,8 @@ namespace {
 
 // One row per binary or document format the migration writes.
 const Inspector kInspectors[] = {
+    {".tqp", "QuickPad", &bars::DumpQuickPad},
+    {".ttb", "toolbar", &bars::DumpToolbar},
     {nullptr, nullptr, nullptr}, // end of the table
 };
 

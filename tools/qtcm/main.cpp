@@ -1,6 +1,7 @@
 // qtcm: drives the translator library exactly as the migration tool does, from a command line.
 #include "Inspect.h"
 #include "Library.h"
+#include "Preview.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,7 @@ const char kUsage[] =
     "       qtcm [options] check FILE...\n"
     "       qtcm [options] migrate [--report FILE] FILE...\n"
     "       qtcm inspect FILE\n"
+    "       qtcm preview FILE.tqp|FILE.ttb -o OUT.svg\n"
     "\n"
     "  dirs      the four directories with their type names and filters\n"
     "  check     which files are QIM! session files\n"
@@ -233,6 +235,8 @@ int main(int argc, char** argv)
         }
         return InspectFile(options.files[0]);
     }
+    if (options.command == "preview")
+        return PreviewFile(options.files);
     if (options.command != "dirs" && options.command != "check" && options.command != "migrate") {
         std::fprintf(stderr, "qtcm: unknown command %s\n\n%s", options.command.c_str(), kUsage);
         return 2;
