@@ -47,7 +47,8 @@ def draw_image(pixels, left, size, number, frame, background, scale):
             edge = x in (0, width - 1) or y in (0, height - 1)
             pixels[y][left + x] = frame if edge else background
     text = str(number)
-    text_width = (len(text) * 4 - 1) * scale
+    advance = 3 * scale + 1  # a digit and one blank column
+    text_width = len(text) * advance - 1
     x0 = left + (width - text_width) // 2
     y0 = (height - 5 * scale) // 2
     for d, digit in enumerate(text):
@@ -57,7 +58,7 @@ def draw_image(pixels, left, size, number, frame, background, scale):
                 if glyph[row * 3 + col] == "1":
                     for dy in range(scale):
                         for dx in range(scale):
-                            pixels[y0 + row * scale + dy][x0 + (d * 4 + col) * scale + dx] = BLACK
+                            pixels[y0 + row * scale + dy][x0 + d * advance + col * scale + dx] = BLACK
 
 
 def bmp_bytes(pixels):
