@@ -39,19 +39,22 @@ cmake --build build-win64 -j2
 prefix=$(mktemp -d)
 trap 'WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
 export WINEPREFIX="$prefix" WINEDEBUG=-all
-failed=0
+failures=()
 log="$prefix/suite.log"
 for suite in qtcm_unit_tests qtcm_e2e_tests; do
   echo "-- $suite.exe"
   status=0
   (cd build-win64/bin && /usr/lib/wine/wine64 "$suite.exe" --gtest_brief=1) >"$log" 2>&1 || status=$?
   tr -d '\r' <"$log" | grep -vE '^wine: |^Running main' || true
-  [ $status -eq 0 ] || failed=$((failed + 1))
+  [ $status -eq 0 ] || failures+=("$suite.exe under Wine exited with status $status")
 done
 echo "-- the example migration, natively and under Wine"
-bash tests/exports/compare-wine-demo.sh build-test/bin build-win64/bin || failed=$((failed + 1))
-if [ $failed -ne 0 ]; then
-  echo "$failed Windows check(s) failed"
+bash tests/exports/compare-wine-demo.sh build-test/bin build-win64/bin ||
+  failures+=("the example migration under Wine differs from the native one, or did not run (see above)")
+if [ ${#failures[@]} -ne 0 ]; then
+  echo "${#failures[@]} Windows check(s) failed:"
+  printf '  - %s\n' "${failures[@]}"
+  echo "checks: $((passed + 3 - ${#failures[@]})) passed, ${#failures[@]} failed"
   exit 1
 fi
 passed=$((passed + 3)) # the two suites under Wine and the example migration

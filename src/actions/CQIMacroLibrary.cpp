@@ -1,7 +1,7 @@
 #include "actions/CQIMacroLibrary.h"
 
 #include "actions/MacroReportPath.h"
-#include "converters/CQIUtility.h"
+#include "discovery/CQIUtility.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/FileSystem.h"
 #include "platform/Files.h"

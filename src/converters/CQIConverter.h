@@ -3,7 +3,7 @@
 // counters that feed the report's totals, and the value operations the converters share. The value
 // operations reach each other through their virtual slots, so a converter that overrides one
 // changes every operation that uses it.
-#include "converters/CQIUtility.h"
+#include "discovery/CQIUtility.h"
 #include "converters/PropertyList.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "converters/CQIUtility.h"
+#include "discovery/CQIUtility.h"
 #include "platform/Registry.h"
 #include "platform/TorqaServices.h"
 

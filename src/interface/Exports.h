@@ -10,11 +10,12 @@
 #include <stdbool.h>
 #endif
 
-#if defined(_WIN32)
-#define QTCM_API QTCM_EXTERN_C // the module-definition file names the exports
-#else
-#define QTCM_API QTCM_EXTERN_C __attribute__((visibility("default")))
+// The build that makes the library says how a function is exported (QTCM_EXPORT: the symbol's
+// visibility on posix; nothing on Windows, where the module-definition file names the exports).
+#ifndef QTCM_EXPORT
+#define QTCM_EXPORT
 #endif
+#define QTCM_API QTCM_EXTERN_C QTCM_EXPORT
 
 QTCM_API bool KorvanestaTranslatorInitialize(void);
 QTCM_API bool KorvanestaTranslatorDirectories(unsigned index, char* typeName, char* directory, char* filter);

@@ -13,12 +13,8 @@ bool RemoveFile(const std::string& path);
 // The temporary folder with its trailing separator.
 std::string TempFolder();
 
-// A path split into drive ("C:"), directory (with its trailing separator), name and extension (with
-// its dot). Both '\\' and '/' separate, on every platform, so Windows paths split the same anywhere.
-struct PathParts {
-    std::string drive, directory, name, extension;
-};
-PathParts SplitPath(const std::string& path);
+// Both '\\' and '/' separate, on every platform, so Windows paths read the same anywhere.
+bool IsPathSeparator(char c);
 bool EndsWithSeparator(const std::string& path);
 
 } // namespace platform

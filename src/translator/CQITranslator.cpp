@@ -2,7 +2,7 @@
 
 #include "actions/MacroReportPath.h"
 #include "converters/CQIConverter.h"
-#include "converters/CQIUtility.h"
+#include "discovery/CQIUtility.h"
 #include "platform/FileSystem.h"
 #include "platform/Files.h"
 #include "platform/Notice.h"

@@ -1,4 +1,4 @@
-#include "converters/CQIUtility.h"
+#include "discovery/CQIUtility.h"
 #include "platform/FileSystem.h"
 #include "translator/CQITranslator.h"
 

@@ -1,3 +1,4 @@
+#include "discovery/CQIUtility.h"
 #include "platform/FileSystem.h"
 #include "translator/CQITranslator.h"
 
@@ -68,10 +69,10 @@ std::string CQITranslator::BuildOutputPath(const char* sourcePath, const char* d
     std::string name;
     std::string ext;
     if (extension) {
-        name = platform::SplitPath(sourcePath ? sourcePath : "").name;
+        name = CQIUtility::SplitPath(sourcePath ? sourcePath : "").name;
         ext = extension;
     } else {
-        const platform::PathParts parts = platform::SplitPath(folder);
+        const CQIUtility::PathParts parts = CQIUtility::SplitPath(folder);
         folder = parts.drive + parts.directory;
         name = parts.name;
         ext = parts.extension;

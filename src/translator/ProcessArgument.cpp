@@ -55,13 +55,15 @@ void BuildPropertyList(const PropertyList& tokens, PropertyList& properties)
         std::string value;
         if (EqualsNoCase(key, "Value") && i < n && BeginsWith(tokens[i], '"')) {
             std::size_t last = i;
-            // A lone quote token is where the tokenizer cut a text beginning with a delimiter
-            // (",abc"): it opens the value, it does not close it.
-            if (tokens[i].size() >= 2 && EndsWithQuote(tokens[i]))
+            // A token that begins and ends with a quote is the whole value, a lone quote too: a
+            // text beginning with a delimiter (",abc") is cut there, and what follows the delimiter
+            // is read as the next property.
+            if (EndsWithQuote(tokens[i])) {
                 value = tokens[i];
-            else
+            } else {
                 last = GlueQuotedValue(tokens, i, n, value);
-            platform::DebugOutput(value + "\n");
+                platform::DebugOutput(value + "\n");
+            }
             i = last + 2;
         } else {
             // The value runs up to the next "key =" that follows a comma. An unquoted Value keeps its

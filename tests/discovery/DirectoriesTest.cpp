@@ -1,6 +1,6 @@
 // The four working directories: where they come from, which are looked at again, and how an
 // override survives the next lookup.
-#include "converters/CQIUtility.h"
+#include "discovery/CQIUtility.h"
 #include "translator/CQITranslator.h"
 
 #include "support/TestDesk.h"

@@ -20,19 +20,45 @@ mkdir -p "$work"/native/{Sessions,Schemes,Macros} "$work"/wine/{Sessions,Schemes
 : >"$work/native/report.txt"
 : >"$work/wine/report.txt"
 
-(cd "$root/examples/qim/Sessions" &&
+if ! (cd "$root/examples/qim/Sessions" &&
   QTCM_REGISTRY="$root/examples/registry/example-desk.reg" QTCM_EXAMPLES="$root/examples" QTCM_DEMO="$work/native" \
     QTCM_MACRO_TRANSLATOR= \
-    "$native_bin/qtcm" migrate --report "$work/native/report.txt" "${sessions[@]}" >/dev/null)
+    "$native_bin/qtcm" migrate --report "$work/native/report.txt" "${sessions[@]}" >"$work/native.log" 2>&1); then
+  echo "compare-wine-demo: the native qtcm did not translate every example session:" >&2
+  cat "$work/native.log" >&2
+  exit 1
+fi
 
-"$wine" reg import "$(winepath -w "$root/examples/registry/example-desk.reg" 2>/dev/null)" >/dev/null 2>&1
-win_report=$(winepath -w "$work/wine/report.txt" 2>/dev/null)
-(cd "$root/examples/qim/Sessions" &&
-  QTCM_EXAMPLES=$(winepath -w "$root/examples" 2>/dev/null) QTCM_DEMO=$(winepath -w "$work/wine" 2>/dev/null) \
-    "$wine" "$win_bin/qtcm.exe" migrate --report "$win_report" "${sessions[@]}" >/dev/null 2>&1)
+# Windows paths of our folders, from Wine's own path converter (run through the loader: the wine64
+# package puts no winepath command on the PATH).
+winpath() {
+  local converted
+  converted=$("$wine" winepath.exe -w "$1" 2>/dev/null | tr -d '\r')
+  if [ -z "$converted" ]; then
+    echo "compare-wine-demo: Wine could not convert the path $1" >&2
+    exit 1
+  fi
+  printf '%s' "$converted"
+}
+
+if ! "$wine" reg import "$(winpath "$root/examples/registry/example-desk.reg")" >"$work/reg.log" 2>&1; then
+  echo "compare-wine-demo: reg import of the example desk failed under Wine:" >&2
+  cat "$work/reg.log" >&2
+  exit 1
+fi
+win_report=$(winpath "$work/wine/report.txt")
+win_examples=$(winpath "$root/examples")
+win_demo=$(winpath "$work/wine")
+if ! (cd "$root/examples/qim/Sessions" &&
+  QTCM_EXAMPLES=$win_examples QTCM_DEMO=$win_demo \
+    "$wine" "$win_bin/qtcm.exe" migrate --report "$win_report" "${sessions[@]}" >"$work/wine.log" 2>&1); then
+  echo "compare-wine-demo: qtcm.exe did not translate every example session under Wine:" >&2
+  tr -d '\r' <"$work/wine.log" >&2
+  exit 1
+fi
 
 native_dir="$work/native/Sessions/"
-wine_dir=$(winepath -w "$work/wine/Sessions" 2>/dev/null)'\'
+wine_dir="$(winpath "$work/wine/Sessions")\\"
 wine_dir_pattern=$(printf '%s' "$wine_dir" | sed 's|\\|\\\\|g')
 # Line ends and the run's own folder go; so do blank lines and blanks at the ends of lines, which
 # Wine's profile functions drop from every file they edit (Windows keeps them, as our INI keeper

@@ -35,6 +35,10 @@ TEST(PropertyList, QuotedTextWithDelimitersIsJoinedAgain)
     EXPECT_EQ(Properties("A(Value=\"a,b\",X=1)"), (PropertyList{"A", "Value", "\"a,b\"", "X", "1"}));
     EXPECT_EQ(Properties("A(Value=\"f(x)=1\")"), (PropertyList{"A", "Value", "\"f(x)=1\""}));
     EXPECT_EQ(Properties("A(Value=\"x\")"), (PropertyList{"A", "Value", "\"x\""}));
+    // A lone quote both begins and ends with a quote: it is the whole value, and the text after the
+    // delimiter becomes the next property.
+    EXPECT_EQ(Properties("Display(Value=\",Lines=30\")"),
+              (PropertyList{"Display", "Value", "\"", "Lines", "30\""}));
 }
 
 TEST(PropertyList, StatementsWithoutGroup)

@@ -3,7 +3,7 @@
 #include "bars/QuickPadFile.h"
 #include "bars/ToolbarFile.h"
 #include "platform/AsciiCase.h"
-#include "platform/FileSystem.h"
+#include "discovery/CQIUtility.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -19,7 +19,7 @@ const Inspector kInspectors[] = {
 
 const Inspector* InspectorFor(const std::string& path)
 {
-    const std::string extension = platform::SplitPath(path).extension;
+    const std::string extension = CQIUtility::SplitPath(path).extension;
     for (const Inspector* row = kInspectors; row->extension; ++row)
         if (EqualsNoCase(extension, row->extension))
             return row;

@@ -1,6 +1,6 @@
 #pragma once
 // Small stateless helpers every converter embeds and the translator makes where it needs one:
-// byte order, path parts, and the lookups of directories and file type names.
+// byte order, path parts, and the lookups of directories and file type names (Locations.cpp).
 #include <cstdint>
 #include <string>
 
@@ -24,6 +24,14 @@ public:
 
     static void SwapLong(std::uint32_t& value);
     static void SwapShort(std::uint16_t& value);
+
+    // A path split into drive ("C:"), directory (with its trailing separator), name and extension
+    // (with its dot). Both '\\' and '/' separate on every platform, so Windows paths split the same
+    // anywhere. The one path splitter of the library: every other split goes through it.
+    struct PathParts {
+        std::string drive, directory, name, extension;
+    };
+    static PathParts SplitPath(const std::string& path);
     // mode 0: name without folder and extension; 1: drive and folder with its trailing separator;
     // 2: extension with its dot. Any other mode leaves out alone. True when out is not empty.
     static bool SplitPath(const std::string& path, std::string& out, int mode);

@@ -2,7 +2,6 @@
 
 // Loading the library does nothing; unloading it destroys the translator with its converters and
 // files.
-#ifdef _WIN32
 extern "C" int __stdcall DllMain(void* /*module*/, unsigned long reason, void* /*reserved*/)
 {
     constexpr unsigned long kProcessDetach = 0;
@@ -14,12 +13,3 @@ extern "C" int __stdcall DllMain(void* /*module*/, unsigned long reason, void* /
     }
     return 1;
 }
-#else
-__attribute__((destructor)) static void UnloadLibrary()
-{
-    try {
-        DestroyTranslator();
-    } catch (...) {
-    }
-}
-#endif

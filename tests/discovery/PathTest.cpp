@@ -1,3 +1,4 @@
+#include "discovery/CQIUtility.h"
 #include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ TEST(Path, SplitPathIntoDriveFolderNameExtension)
         {"", "", "", "", ""},
     };
     for (const Case& c : cases) {
-        const platform::PathParts parts = platform::SplitPath(c.path);
+        const CQIUtility::PathParts parts = CQIUtility::SplitPath(c.path);
         EXPECT_EQ(parts.drive, c.drive) << c.path;
         EXPECT_EQ(parts.directory, c.directory) << c.path;
         EXPECT_EQ(parts.name, c.name) << c.path;
