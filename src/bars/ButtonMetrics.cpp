@@ -1,5 +1,5 @@
 // The measuring operations of CQIUtility that the QuickPad and toolbar converters use.
-#include "converters/CQIUtility.h"
+#include "discovery/CQIUtility.h"
 
 #include "platform/Screen.h"
 

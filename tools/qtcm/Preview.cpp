@@ -1,7 +1,7 @@
 #include "Preview.h"
 
 #include "bars/BarPreview.h"
-#include "platform/FileSystem.h"
+#include "discovery/CQIUtility.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -29,7 +29,7 @@ int PreviewFile(const std::vector<std::string>& arguments)
         return 2;
     }
     std::string svg, error;
-    if (!bars::PreviewSvg(platform::SplitPath(input).extension, bytes, svg, error)) {
+    if (!bars::PreviewSvg(CQIUtility::SplitPath(input).extension, bytes, svg, error)) {
         std::fprintf(stderr, "qtcm: %s: %s\n", input.c_str(), error.c_str());
         return 1;
     }
