@@ -63,10 +63,10 @@ bool CQIQuickPadConverter::ReadPadLayout(const PropertyList& properties, PadLayo
 bool CQIQuickPadConverter::ReadNextButton(const PropertyList& properties, std::size_t& position, std::string& caption,
                                           std::uint16_t& actionId, std::string& value)
 {
-    caption.clear();
     value.clear();
     const std::size_t n = properties.size();
     for (;;) {
+        caption.clear();
         while (position < n && !EqualsNoCase(properties[position], "Caption"))
             ++position;
         if (position >= n) {

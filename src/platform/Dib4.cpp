@@ -75,7 +75,8 @@ public:
         const auto width = static_cast<std::int32_t>(Le32(bmp, kFileHeader + 4));
         const auto height = static_cast<std::int32_t>(Le32(bmp, kFileHeader + 8));
         m_bits = Le16(bmp, kFileHeader + 14);
-        if (headerSize < kInfoHeader || Le32(bmp, kFileHeader + 16) != 0 || width <= 0 || height == 0 ||
+        if (headerSize < kInfoHeader || headerSize > bmp.size() || Le32(bmp, kFileHeader + 16) != 0 || width <= 0 ||
+            height == 0 ||
             width > 1 << 16 || height > 1 << 16 || height < -(1 << 16))
             return false;
         if (m_bits != 4 && m_bits != 8 && m_bits != 24)
@@ -98,7 +99,9 @@ public:
                                 static_cast<unsigned char>(bmp[paletteAt + i * 4])};
         }
         m_pixelsAt = Le32(bmp, 10);
-        if (m_pixelsAt > bmp.size() || bmp.size() - m_pixelsAt < m_stride * static_cast<std::size_t>(m_height))
+        // In 64 bits: a 32-bit size_t could wrap on a forged width and height.
+        const unsigned long long pixelBytes = static_cast<unsigned long long>(m_stride) * static_cast<unsigned long long>(m_height);
+        if (m_pixelsAt > bmp.size() || bmp.size() - m_pixelsAt < pixelBytes)
             return false;
         m_bmp = &bmp;
         return true;

@@ -8,6 +8,10 @@
 
 #include "bars/BarHarness.h"
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace {
 
 using namespace testing_support;
@@ -167,6 +171,14 @@ TEST_F(QuickPad, UnknownKindIsReportedAndSkipped)
     EXPECT_EQ(pad.buttons[1].left, ReadBack().buttons[0].right); // the skipped button takes no place
     EXPECT_EQ(Report(), NativeText(Unconverted("Value=Launch")));
     EXPECT_EQ(m_converter.m_unconverted, 1);
+
+    // A caption Unquote refuses (one character) is empty, not the skipped button's caption.
+    PropertyList single = {"ButtonPad", "Columns", "\"3\""};
+    for (const PropertyList& b : {Button("\"Launch\"", "\"Launch\"", "\"calc\""), Button("X")})
+        single.insert(single.end(), b.begin(), b.end());
+    ASSERT_TRUE(ConvertBar(single));
+    ASSERT_EQ(ReadBack().buttons.size(), 1u);
+    EXPECT_EQ(ReadBack().buttons[0].caption, "");
 }
 
 TEST_F(QuickPad, MacroThatCannotBeTranslatedEndsThePad)
@@ -232,6 +244,15 @@ TEST_F(QuickPad, FileThatCannotBeCreatedIsAFileError)
     EXPECT_FALSE(m_converter.Convert(Pad({"Columns", "\"1\""}, 1), m_session.c_str(), missing.c_str()));
     ASSERT_EQ(m_notices.size(), 1u);
     EXPECT_EQ(Value("QuickPad", "CPType"), kAbsent);
+#ifndef _WIN32
+    // A disk that fills up while the pad is written: a file error, and no part of the pad is left.
+    m_notices.clear();
+    if (symlink("/dev/full", Written(".tqp").c_str()) == 0) {
+        EXPECT_FALSE(ConvertBar(Pad({"Columns", "\"1\""}, 1)));
+        EXPECT_EQ(m_notices.size(), 1u);
+        EXPECT_FALSE(FileExists(Written(".tqp")));
+    }
+#endif
     // A session path without a file name: nothing to name the pad after.
     EXPECT_FALSE(m_converter.Convert(Pad({"Columns", "\"1\""}, 1), "", m_dir.Path().c_str()));
     EXPECT_EQ(m_converter.m_unconverted, 1);
