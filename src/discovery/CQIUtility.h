@@ -4,6 +4,11 @@
 #include <cstdint>
 #include <string>
 
+namespace platform {
+struct FontSpec;
+struct TextExtent;
+} // namespace platform
+
 class CQIUtility {
 public:
     virtual ~CQIUtility() = default;
@@ -30,4 +35,10 @@ public:
     // mode 0: name without folder and extension; 1: drive and folder with its trailing separator;
     // 2: extension with its dot. Any other mode leaves out alone. True when out is not empty.
     static bool SplitPath(const std::string& path, std::string& out, int mode);
+
+    // The size in screen pixels of a button that holds widthInChars letters "W" of font, with its
+    // borders (defined with the bars, which use them).
+    void MeasureButton(const platform::FontSpec& font, platform::TextExtent& size, int widthInChars) const;
+    // Screen pixels on one axis in the bar files' unit, 1/288 inch.
+    static int ScalePixels(int pixels, bool horizontal);
 };

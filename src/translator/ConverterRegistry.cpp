@@ -1,5 +1,7 @@
 #include "translator/ConverterRegistry.h"
 
+#include "bars/CQIQuickPadConverter.h"
+#include "bars/CQIToolbarConverter.h"
 #include "converters/CQIConverter.h"
 #include "converters/CQISessionConverter.h"
 #include "devices/CQIKeyboardConverter.h"
@@ -82,6 +84,10 @@ CQIConverter* CConverterRegistry::Create(Slot slot)
         return new CQIMouseConverter;
     case kMenus:
         return new CQIMenuConverter;
+    case kToolbar:
+        return new CQIToolbarConverter;
+    case kQuickPad:
+        return new CQIQuickPadConverter;
     default:
         // No converter for this kind yet: its statements are dropped.
         return nullptr;

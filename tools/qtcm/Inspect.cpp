@@ -2,6 +2,8 @@
 
 #include "devices/KeyMapFormat.h"
 #include "menus/MenuDocumentDump.h"
+#include "bars/QuickPadFile.h"
+#include "bars/ToolbarFile.h"
 #include "platform/AsciiCase.h"
 #include "discovery/CQIUtility.h"
 #include "platform/Files.h"
@@ -14,6 +16,8 @@ namespace {
 const Inspector kInspectors[] = {
     {".tkm", "key map", DumpKeyMap},
     {".cmu", "custom menu document", &DumpMenuDocument},
+    {".tqp", "QuickPad", &bars::DumpQuickPad},
+    {".ttb", "toolbar", &bars::DumpToolbar},
     {nullptr, nullptr, nullptr}, // end of the table
 };
 

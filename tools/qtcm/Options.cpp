@@ -8,6 +8,7 @@ const char kUsage[] =
     "       qtcm [options] migrate [--report FILE] FILE|FOLDER...\n"
     "       qtcm inspect FILE\n"
     "       qtcm [options] menus\n"
+    "       qtcm preview FILE.tqp|FILE.ttb -o OUT.svg\n"
     "\n"
     "  dirs      the four directories with their type names and filters\n"
     "  check     which files are QIM! session files, and why the others are not\n"
@@ -15,6 +16,7 @@ const char kUsage[] =
     "            session; the report is appended to FILE (created when missing; default\n"
     "            migration-report.txt)\n"
     "  inspect   a file the migration wrote, shown as text\n"
+    "  preview   a QuickPad or toolbar drawn as an SVG picture, written to OUT.svg\n"
     "  menus     the TORQA! menu captions this build reads, and what each QIM! menu path maps to\n"
     "\n"
     "options:\n"
@@ -74,6 +76,9 @@ bool ParseArguments(int argc, char** argv, Options& options, std::string& error)
             options.registries.push_back(file);
         } else if (arg == "--report") {
             if (!value(options.report))
+                return false;
+        } else if (arg == "-o" || arg == "--output") {
+            if (!value(options.output))
                 return false;
         } else if (arg == "--example-desk") {
             options.exampleDesk = true;

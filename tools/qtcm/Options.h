@@ -10,6 +10,7 @@ struct Options {
     bool exampleDesk = false;
     std::string directories[4];
     std::string report;
+    std::string output; // -o FILE: where preview writes its picture
 };
 
 extern const char kUsage[];

@@ -4,9 +4,11 @@
 #include "Inspect.h"
 #include "Menus.h"
 #include "Options.h"
+#include "Preview.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -28,6 +30,16 @@ int MenusCommand(const Options& options, const char* hostPath)
     return ShowMenus();
 }
 
+int PreviewCommand(const Options& options, const char*)
+{
+    std::vector<std::string> arguments = options.files;
+    if (!options.output.empty()) {
+        arguments.push_back("-o");
+        arguments.push_back(options.output);
+    }
+    return PreviewFile(arguments);
+}
+
 struct Command {
     const char* name;
     CommandFunction run;
@@ -41,6 +53,7 @@ const Command kCommands[] = {
     {"migrate", &MigrateCommand, true},
     {"inspect", &InspectCommand, false},
     {"menus", &MenusCommand, false},
+    {"preview", &PreviewCommand, true},
 };
 
 } // namespace

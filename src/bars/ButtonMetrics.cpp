@@ -1,0 +1,49 @@
+// The measuring operations of CQIUtility that the QuickPad and toolbar converters use.
+#include "discovery/CQIUtility.h"
+
+#include "platform/Screen.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// A button wider than this many letters is measured as this wide: the file's 16-bit positions
+// cannot hold wider pads anyway, and the measured text must stay a reasonable size.
+constexpr int kMaxButtonChars = 1000;
+
+// a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.
+int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    const std::int64_t half = (c < 0 ? -c : c) / 2;
+    const bool negative = (product < 0) != (c < 0);
+    const std::int64_t magnitude = ((product < 0 ? -product : product) + half) / (c < 0 ? -c : c);
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+} // namespace
+
+void CQIUtility::MeasureButton(const platform::FontSpec& font, platform::TextExtent& size, int widthInChars) const
+{
+    const std::string text(static_cast<std::size_t>(std::clamp(widthInChars, 0, kMaxButtonChars)), 'W');
+    platform::TextExtent extent;
+    if (!platform::MeasureText(font, text, extent))
+        extent = {};
+    const int border = platform::BorderWidth();
+    size.cx = extent.cx + 8 * border;
+    size.cy = MulDiv(extent.cy, platform::ScreenPixelsPerInch(false), 72) + 8 * border;
+}
+
+int CQIUtility::ScalePixels(int pixels, bool horizontal)
+{
+    const int perInch = platform::ScreenPixelsPerInch(horizontal);
+    if (perInch <= 0)
+        return 0;
+    // Single precision, truncated toward zero: the numbers the files have always held.
+    const float inches = static_cast<float>(pixels) / static_cast<float>(perInch);
+    const float units = inches * 288.0f;
+    return static_cast<int>(units);
+}

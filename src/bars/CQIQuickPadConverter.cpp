@@ -1,0 +1,145 @@
+#include "bars/CQIQuickPadConverter.h"
+
+#include "actions/ActionConversion.h"
+#include "actions/ActionIds.h"
+#include "bars/QuickPadFile.h"
+#include "platform/AsciiCase.h"
+#include "platform/Screen.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr int kMargin = 4;      // pixels around the buttons
+constexpr int kPadding = 10;    // pixels the pad adds to its buttons' area
+constexpr int kDefaultWidth = 10; // characters
+
+// Every position of the file is a 16-bit value; pixel arithmetic wraps as it does there.
+int Wrap16(long long value) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(value & 0xFFFF)); }
+
+} // namespace
+
+bool CQIQuickPadConverter::Convert(const PropertyList& properties, const char* outputSessionPath,
+                                   const char* schemeDirectory)
+{
+    std::string name;
+    if (!SatelliteName(outputSessionPath, name))
+        return false;
+    if (!WriteQuickPad(properties, SatellitePath(schemeDirectory, name, ".tqp")))
+        return false;
+    return WriteDependentSection("QuickPad", name + ".tqp", outputSessionPath);
+}
+
+bool CQIQuickPadConverter::ReadPadLayout(const PropertyList& properties, PadLayout& layout)
+{
+    layout = PadLayout{};
+    int order = -1;
+    const std::size_t n = properties.size();
+    for (std::size_t i = 0; i < n && (layout.rows < 0 || layout.columns < 0 || layout.buttonWidth < 0 || order < 0);
+         ++i) {
+        const std::string& token = properties[i];
+        const std::string& next = ValueAt(properties, i + 1);
+        if (EqualsNoCase(token, "Rows"))
+            layout.rows = GetIntValue(next);
+        else if (EqualsNoCase(token, "Columns"))
+            layout.columns = GetIntValue(next);
+        else if (EqualsNoCase(token, "ButtonWidth"))
+            layout.buttonWidth = GetIntValue(next);
+        else if (EqualsNoCase(token, "OrderbyRow"))
+            order = EqualsNoCase(next, "False") ? 0 : 1; // compared as written: "\"False\"" is not False
+        else
+            continue;
+        ++i; // past the value
+    }
+    if (layout.columns >= 1 && layout.rows < 0)
+        layout.rows = 1;
+    if (layout.buttonWidth <= 0)
+        layout.buttonWidth = kDefaultWidth;
+    if (order >= 0)
+        layout.columnMajor = order == 0;
+    return layout.columns > 0;
+}
+
+bool CQIQuickPadConverter::ReadNextButton(const PropertyList& properties, std::size_t& position, std::string& caption,
+                                          std::uint16_t& actionId, std::string& value)
+{
+    value.clear();
+    const std::size_t n = properties.size();
+    for (;;) {
+        caption.clear();
+        while (position < n && !EqualsNoCase(properties[position], "Caption"))
+            ++position;
+        if (position >= n) {
+            ++position;
+            return false;
+        }
+        // Caption, its text, MapTo, the kind, Value, the operand: only "Caption" is looked for.
+        const std::size_t at = position;
+        Unquote(ValueAt(properties, at + 1), caption); // a refused caption stays empty
+        RemoveChar(caption, '&');
+        ActionChoices choices;
+        choices.nameHint = caption;
+        choices.abandonWhenMacroFileMissing = false;
+        choices.macroFailureReport = kUnconverted;
+        const Action action =
+            ConvertAction(*this, ValueAt(properties, at + 3), ValueAt(properties, at + 5), choices);
+        if (action.outcome == Action::Outcome::Failed) {
+            caption.clear();
+            position = at + 6;
+            return false;
+        }
+        if (action.outcome != Action::Outcome::Converted) {
+            position = at + 4; // an unknown kind: the next "Caption" after it
+            continue;
+        }
+        actionId = action.id;
+        value = action.text;
+        position = action.usesOperand ? at + 6 : at + 4;
+        return position <= n;
+    }
+}
+
+bool CQIQuickPadConverter::WriteQuickPad(const PropertyList& properties, const std::string& padPath)
+{
+    PadLayout layout;
+    if (!ReadPadLayout(properties, layout))
+        return false;
+    std::size_t position = 0;
+    std::string caption, value;
+    std::uint16_t actionId = 0;
+    bool more = ReadNextButton(properties, position, caption, actionId, value);
+    if (!more)
+        return false;
+
+    const platform::FontSpec font{"Arial", 9, 400, 1, 0x20};
+    platform::TextExtent button;
+    m_utility.MeasureButton(font, button, layout.buttonWidth);
+
+    bars::QuickPad pad;
+    pad.marginX = CQIUtility::ScalePixels(kMargin, true);
+    pad.marginY = CQIUtility::ScalePixels(kMargin, false);
+    pad.width = CQIUtility::ScalePixels(Wrap16(static_cast<long long>(layout.columns) * button.cx + kPadding), true);
+    pad.height = CQIUtility::ScalePixels(Wrap16(static_cast<long long>(layout.rows) * button.cy + kPadding), false);
+    pad.background = static_cast<std::uint16_t>(PaletteIndex(kWhite));
+    CQIUtility::SplitPath(padPath, pad.name, 0);
+
+    const long long places = static_cast<long long>(layout.rows) * layout.columns;
+    for (long long i = 0; i < places && more; ++i) {
+        const long long row = layout.columnMajor ? i % layout.rows : i / layout.columns;
+        const long long column = layout.columnMajor ? i / layout.rows : i % layout.columns;
+        const int top = Wrap16(button.cy * row + kMargin);
+        const int left = Wrap16(button.cx * column + kMargin);
+        bars::QuickPadButton entry;
+        entry.actionId = actionId;
+        entry.textColour = static_cast<std::uint16_t>(PaletteIndex(kBlack));
+        entry.value = value;
+        entry.top = CQIUtility::ScalePixels(top, false);
+        entry.bottom = CQIUtility::ScalePixels(Wrap16(top + button.cy), false);
+        entry.left = CQIUtility::ScalePixels(left, true);
+        entry.right = CQIUtility::ScalePixels(Wrap16(left + button.cx), true);
+        entry.caption = caption;
+        pad.buttons.push_back(std::move(entry));
+        more = ReadNextButton(properties, position, caption, actionId, value);
+    }
+    return SaveBinaryFile(padPath, bars::QuickPadBytes(pad));
+}

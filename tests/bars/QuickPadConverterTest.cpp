@@ -1,0 +1,261 @@
+// The "ButtonPad" statement: layout defaults, button order, the file's bytes, the session keys, and
+// the inputs that must end in report lines or in no pad at all.
+#include "actions/ActionIds.h"
+#include "actions/MacroReportPath.h"
+#include "bars/CQIQuickPadConverter.h"
+#include "bars/QuickPadFile.h"
+#include "platform/Screen.h"
+
+#include "bars/BarHarness.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace {
+
+using namespace testing_support;
+
+class QuickPad : public BarHarness<CQIQuickPadConverter> {
+protected:
+    void TearDown() override
+    {
+        MacroReportPath().clear();
+        BarHarness::TearDown();
+    }
+    CQIQuickPadConverter::PadLayout Layout(const PropertyList& properties, bool expectOk = true)
+    {
+        CQIQuickPadConverter::PadLayout layout;
+        EXPECT_EQ(m_converter.ReadPadLayout(properties, layout), expectOk);
+        return layout;
+    }
+    bars::QuickPad ReadBack()
+    {
+        bars::QuickPad pad;
+        std::string error;
+        EXPECT_TRUE(bars::ReadQuickPad(ReadFile(Written(".tqp")), pad, error)) << error;
+        return pad;
+    }
+    platform::TextExtent ButtonSize()
+    {
+        platform::TextExtent size;
+        m_converter.m_utility.MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, size, 10);
+        return size;
+    }
+    // A button of kind String: Caption, text, MapTo, kind, Value, operand.
+    static PropertyList Button(const std::string& caption, const std::string& kind = "\"String\"",
+                               const std::string& operand = "\"x\"")
+    {
+        return {"Caption", caption, "MapTo", kind, "Value", operand};
+    }
+    static PropertyList Pad(PropertyList layout, int buttons)
+    {
+        PropertyList list = {"ButtonPad"};
+        list.insert(list.end(), layout.begin(), layout.end());
+        for (int i = 0; i < buttons; ++i) {
+            const PropertyList b = Button("\"B" + std::to_string(i) + "\"");
+            list.insert(list.end(), b.begin(), b.end());
+        }
+        return list;
+    }
+};
+
+TEST_F(QuickPad, LayoutDefaultsAndOrder)
+{
+    auto layout = Layout({"ButtonPad", "Columns", "\"3\""});
+    EXPECT_EQ(layout.rows, 1);
+    EXPECT_EQ(layout.columns, 3);
+    EXPECT_EQ(layout.buttonWidth, 10);
+    EXPECT_TRUE(layout.columnMajor);
+
+    layout = Layout({"ButtonPad", "rows", "\"-5\"", "COLUMNS", "\"2\"", "ButtonWidth", "\"0\"", "OrderbyRow", "false"});
+    EXPECT_EQ(layout.rows, 1);
+    EXPECT_EQ(layout.buttonWidth, 10);
+    EXPECT_TRUE(layout.columnMajor);
+    // The order value is compared as written: only a bare False keeps the column order.
+    EXPECT_FALSE(Layout({"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "True"}).columnMajor);
+    EXPECT_FALSE(Layout({"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "\"False\""}).columnMajor);
+    EXPECT_EQ(Layout({"ButtonPad", "Columns", "\"1\"", "ButtonWidth", "\"25\""}).buttonWidth, 25);
+
+    Layout({"ButtonPad", "Rows", "\"2\""}, false);
+    Layout({"ButtonPad", "Columns", "\"0\"", "Rows", "\"2\""}, false);
+    Layout({"ButtonPad", "Columns", "\"-1\""}, false);
+    Layout({"ButtonPad", "Columns"}, false); // the key ends the list
+    // Numbers are read through Unquote, which refuses a single character, quoted or not.
+    Layout({"ButtonPad", "Columns", "7"}, false);
+    EXPECT_EQ(Layout({"ButtonPad", "Columns", "12"}).columns, 12);
+}
+
+TEST_F(QuickPad, FixedMetricsMakeTenCharacterButtons88By20)
+{
+    if (!FixedScreenMetrics())
+        GTEST_SKIP() << "the platform measures the font itself";
+    const platform::TextExtent size = ButtonSize();
+    EXPECT_EQ(size.cx, 88);
+    EXPECT_EQ(size.cy, 20);
+    EXPECT_EQ(CQIUtility::ScalePixels(4, true), 12);
+    EXPECT_EQ(CQIUtility::ScalePixels(-7, false), -21);
+}
+
+TEST_F(QuickPad, WholeFileByteForByte)
+{
+    if (!FixedScreenMetrics())
+        GTEST_SKIP() << "the pixel numbers below are those of the fixed metrics";
+    ASSERT_TRUE(ConvertBar({"ButtonPad", "Columns", "\"2\"", "Caption", "\"&Send\"", "MapTo", "\"String\"", "Value",
+                            "\"ls^M\"", "Caption", "\"Quit\"", "MapTo", "\"Nothing\"", "Caption", "\"Copy\"", "MapTo",
+                            "\"Command\"", "Value", "\"&Copy\""}));
+    // Two columns of 88 x 20 pixels, one row; at 96 pixels per inch a pixel is 3 file units. The
+    // third button has no place in one row of two and is left out.
+    const std::string header = std::string("QPAD\x02\x00\x00", 7) + Be16(12) + Be16(12) + std::string("\x01\x00", 2) +
+                               Be16(3) + Be16((2 * 88 + 10) * 3) + Be16((20 + 10) * 3) + "S\x02" + Be16(7) +
+                               Counted("session") + Counted("VRX3270");
+    const std::string font = std::string("\x01", 1) + Be16(9) + Be16(0) + Be16(2) + CountedZ("Arial");
+    const std::string closing = std::string("\x02", 1) + CountedZ("");
+    const std::string send = std::string("B\x03", 2) + Be16(40000) + Be16(0) + std::string("\x00\x00S\x02", 4) +
+                             Be16(0) + Counted("ls\r") + "\x02" + Be16(12) + Be16(12) + Be16(72) + Be16(276) + font +
+                             CountedZ("Send") + closing;
+    const std::string quit = std::string("B\x03", 2) + Be16(0) + Be16(0) + std::string("\x00\x00S\x02", 4) + Be16(0) +
+                             Counted("") + "\x02" + Be16(12) + Be16(276) + Be16(72) + Be16(540) + font +
+                             CountedZ("Quit") + closing;
+    EXPECT_EQ(ReadFile(Written(".tqp")), header + send + quit);
+    EXPECT_EQ(Value("QuickPad", "DependentSections"), "QuickPad1");
+    EXPECT_EQ(Value("QuickPad", "CPType"), "QuickPad");
+    EXPECT_EQ(Value("QuickPad1", "QuickPadFile"), "session.tqp");
+    EXPECT_EQ(Report(), "");
+}
+
+TEST_F(QuickPad, ColumnMajorAndRowMajorPlaces)
+{
+    const platform::TextExtent size = ButtonSize();
+    auto places = [&](const bars::QuickPad& pad) {
+        std::vector<std::pair<int, int>> out; // (row, column) whose pixel rectangle the button has
+        for (const bars::QuickPadButton& b : pad.buttons)
+            for (int row = 0; row < 2; ++row)
+                for (int column = 0; column < 3; ++column)
+                    if (b.top == CQIUtility::ScalePixels(size.cy * row + 4, false) &&
+                        b.left == CQIUtility::ScalePixels(size.cx * column + 4, true) &&
+                        b.bottom == CQIUtility::ScalePixels(size.cy * (row + 1) + 4, false) &&
+                        b.right == CQIUtility::ScalePixels(size.cx * (column + 1) + 4, true))
+                        out.emplace_back(row, column);
+        return out;
+    };
+    ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"2\"", "Columns", "\"3\""}, 6)));
+    const std::vector<std::pair<int, int>> byColumn = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}, {1, 2}};
+    EXPECT_EQ(places(ReadBack()), byColumn);
+    ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"2\"", "Columns", "\"3\"", "OrderbyRow", "True"}, 6)));
+    const std::vector<std::pair<int, int>> byRow = {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}};
+    EXPECT_EQ(places(ReadBack()), byRow);
+    const bars::QuickPad pad = ReadBack();
+    EXPECT_EQ(pad.buttons[4].caption, "B4");
+}
+
+TEST_F(QuickPad, NoColumnOrNoButtonWritesNothing)
+{
+    EXPECT_FALSE(ConvertBar(Pad({"Rows", "\"2\""}, 2)));
+    EXPECT_FALSE(ConvertBar(Pad({"Columns", "\"0\""}, 2)));
+    EXPECT_FALSE(ConvertBar(Pad({"Columns", "\"4\""}, 0)));
+    EXPECT_FALSE(FileExists(Written(".tqp")));
+    EXPECT_EQ(Value("QuickPad", "CPType"), kAbsent);
+    EXPECT_EQ(Report(), "");
+}
+
+TEST_F(QuickPad, UnknownKindIsReportedAndSkipped)
+{
+    PropertyList list = {"ButtonPad", "Columns", "\"3\""};
+    for (const PropertyList& b : {Button("\"A\""), Button("\"Launch\"", "\"Launch\"", "\"calc\""), Button("\"C\"")})
+        list.insert(list.end(), b.begin(), b.end());
+    ASSERT_TRUE(ConvertBar(list));
+    const bars::QuickPad pad = ReadBack();
+    ASSERT_EQ(pad.buttons.size(), 2u);
+    EXPECT_EQ(pad.buttons[1].caption, "C");
+    EXPECT_EQ(pad.buttons[1].left, ReadBack().buttons[0].right); // the skipped button takes no place
+    EXPECT_EQ(Report(), NativeText(Unconverted("Value=Launch")));
+    EXPECT_EQ(m_converter.m_unconverted, 1);
+
+    // A caption Unquote refuses (one character) is empty, not the skipped button's caption.
+    PropertyList single = {"ButtonPad", "Columns", "\"3\""};
+    for (const PropertyList& b : {Button("\"Launch\"", "\"Launch\"", "\"calc\""), Button("X")})
+        single.insert(single.end(), b.begin(), b.end());
+    ASSERT_TRUE(ConvertBar(single));
+    ASSERT_EQ(ReadBack().buttons.size(), 1u);
+    EXPECT_EQ(ReadBack().buttons[0].caption, "");
+}
+
+TEST_F(QuickPad, MacroThatCannotBeTranslatedEndsThePad)
+{
+    // No macro translator is installed here, so inline macro text cannot be translated.
+    PropertyList list = {"ButtonPad", "Columns", "\"3\""};
+    for (const PropertyList& b : {Button("\"A\""), Button("\"Go\"", "\"Macro\"", "\"SEND(\\\"x\\\")\""), Button("\"C\"")})
+        list.insert(list.end(), b.begin(), b.end());
+    ASSERT_TRUE(ConvertBar(list));
+    const bars::QuickPad pad = ReadBack();
+    ASSERT_EQ(pad.buttons.size(), 1u);
+    EXPECT_EQ(pad.buttons[0].caption, "A");
+    EXPECT_EQ(Report(), NativeText(Unconverted("SEND(\"x\")")));
+
+    // The same macro on the first button: no pad at all.
+    std::remove(Written(".tqp").c_str());
+    PropertyList first = {"ButtonPad", "Columns", "\"3\""};
+    const PropertyList macro = Button("\"Go\"", "\"Macro\"", "\"SEND(\\\"x\\\")\"");
+    first.insert(first.end(), macro.begin(), macro.end());
+    EXPECT_FALSE(ConvertBar(first));
+    EXPECT_FALSE(FileExists(Written(".tqp")));
+}
+
+TEST_F(QuickPad, MacroFileThatCannotBeOpenedKeepsTheOperand)
+{
+    PropertyList list = {"ButtonPad", "Columns", "\"1\""};
+    const PropertyList b = Button("\"Log&on\"", "\"Macro\"", "\"RUNMACRO(\\\"NONE.QTM\\\")\"");
+    list.insert(list.end(), b.begin(), b.end());
+    ASSERT_TRUE(ConvertBar(list));
+    const bars::QuickPad pad = ReadBack();
+    ASSERT_EQ(pad.buttons.size(), 1u);
+    EXPECT_EQ(pad.buttons[0].actionId, ACTION_ID_MACRO);
+    EXPECT_EQ(pad.buttons[0].value, "RUNMACRO(\"NONE.QTM\")");
+    EXPECT_EQ(pad.buttons[0].caption, "Logon");
+}
+
+TEST_F(QuickPad, HostileInputEndsCleanly)
+{
+    // A caption of 2,000 bytes, huge and negative numbers, 500 buttons.
+    PropertyList list = {"ButtonPad", "Columns", "\"2000000000\"", "Rows", "\"2000000000\"", "ButtonWidth",
+                         "\"99999999999\""};
+    const PropertyList big = Button("\"" + std::string(2000, 'W') + "\"");
+    list.insert(list.end(), big.begin(), big.end());
+    for (int i = 0; i < 500; ++i) {
+        const PropertyList b = Button("\"" + std::to_string(i) + "\"", i % 2 ? "\"Nothing\"" : "\"VTFunction\"");
+        list.insert(list.end(), b.begin(), b.end());
+    }
+    ASSERT_TRUE(ConvertBar(list));
+    const bars::QuickPad pad = ReadBack();
+    ASSERT_EQ(pad.buttons.size(), 501u);
+    EXPECT_EQ(pad.buttons[0].caption.size(), 2000u);
+    EXPECT_EQ(pad.buttons[1].value, "<x>");
+    EXPECT_EQ(pad.buttons[2].actionId, 0);
+
+    // A statement cut short after its first caption.
+    EXPECT_FALSE(ConvertBar({"ButtonPad", "Columns", "\"2\"", "Caption"}));
+    EXPECT_TRUE(m_notices.empty());
+}
+
+TEST_F(QuickPad, FileThatCannotBeCreatedIsAFileError)
+{
+    const std::string missing = m_dir / "no-such-folder";
+    EXPECT_FALSE(m_converter.Convert(Pad({"Columns", "\"1\""}, 1), m_session.c_str(), missing.c_str()));
+    ASSERT_EQ(m_notices.size(), 1u);
+    EXPECT_EQ(Value("QuickPad", "CPType"), kAbsent);
+#ifndef _WIN32
+    // A disk that fills up while the pad is written: a file error, and no part of the pad is left.
+    m_notices.clear();
+    if (symlink("/dev/full", Written(".tqp").c_str()) == 0) {
+        EXPECT_FALSE(ConvertBar(Pad({"Columns", "\"1\""}, 1)));
+        EXPECT_EQ(m_notices.size(), 1u);
+        EXPECT_FALSE(FileExists(Written(".tqp")));
+    }
+#endif
+    // A session path without a file name: nothing to name the pad after.
+    EXPECT_FALSE(m_converter.Convert(Pad({"Columns", "\"1\""}, 1), "", m_dir.Path().c_str()));
+    EXPECT_EQ(m_converter.m_unconverted, 1);
+}
+
+} // namespace

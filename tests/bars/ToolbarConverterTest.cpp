@@ -1,0 +1,173 @@
+// The "ToolbarMapping" statement: positions and separators, tooltips, the two options, the file's
+// header, and the buttons that must be reported and left out.
+#include "actions/ActionIds.h"
+#include "actions/MacroReportPath.h"
+#include "bars/ButtonImages.h"
+#include "bars/CQIToolbarConverter.h"
+#include "bars/ToolbarFile.h"
+
+#include "bars/BarHarness.h"
+
+namespace {
+
+using namespace testing_support;
+
+class Toolbar : public BarHarness<CQIToolbarConverter> {
+protected:
+    void TearDown() override
+    {
+        MacroReportPath().clear();
+        BarHarness::TearDown();
+    }
+    bars::Toolbar ReadBack()
+    {
+        bars::Toolbar toolbar;
+        std::string error;
+        EXPECT_TRUE(bars::ReadToolbar(ReadFile(Written(".ttb")), toolbar, error)) << error;
+        return toolbar;
+    }
+    static PropertyList Statement(std::initializer_list<PropertyList> items)
+    {
+        PropertyList list = {"ToolbarMapping", "Default", "False", "Uselargebuttons", "True", "Showbuttonedges",
+                             "True", "ShowToolTips", "False"};
+        for (const PropertyList& item : items)
+            list.insert(list.end(), item.begin(), item.end());
+        return list;
+    }
+    static PropertyList Button(const std::string& kind, const std::string& bitmap, const std::string& tooltip,
+                               const std::string& operand)
+    {
+        return {"Mapto", kind, "Bitmap", bitmap, "ToolTip", tooltip, "Value", operand};
+    }
+    static PropertyList Separator() { return {"Mapto", "\"Separator\""}; }
+};
+
+TEST_F(Toolbar, SeparatorMovesTheNextButtonAndCounts)
+{
+    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"3\"", "\"Hello\"", "\"hi^M\""), Separator(),
+                                      Button("\"VTFunction\"", "\"12\"", "\"Find\"", "\"Find\"")})));
+    const std::string bytes = ReadFile(Written(".ttb"));
+    // Two buttons and one separator: 26 x 2 + 6 + 1 = 59.
+    const std::string header = std::string("QPAD\x01\x00\x00\x00\x00\x00\x00\x00\x00", 13) + Be16(2) + Be16(59) +
+                               Be16(30) + std::string("\x00\xFF\xFF\xFF", 4) + Counted("session") + Counted("nx3270");
+    EXPECT_EQ(bytes.substr(0, header.size()), header);
+    // The first button's block up to its images.
+    const std::string first = std::string("N\x03", 2) + Be16(40000) + Be16(0) + std::string("\x00\x00S\x02", 4) +
+                              Be16(0) + Counted("hi\r") + "\x01" + Be16(4) + Be16(8) + Be16(26) + Be16(32) + Be16(5) +
+                              Be16(10) + Be16(35) + Be16(42) + "\x02" + CountedZ("Hello");
+    EXPECT_EQ(bytes.substr(header.size(), first.size()), first);
+
+    const bars::Toolbar toolbar = ReadBack();
+    ASSERT_EQ(toolbar.buttons.size(), 2u);
+    const bars::ToolbarButton& second = toolbar.buttons[1];
+    EXPECT_EQ(second.small.left, 8 + 24 + 6);
+    EXPECT_EQ(second.small.right, 38 + 24);
+    EXPECT_EQ(second.large.left, 10 + 32 + 8);
+    EXPECT_EQ(second.large.right, 50 + 32);
+    EXPECT_EQ(second.value, "<Find>");
+    EXPECT_EQ(second.tooltip, "Find");
+    // Four images per button: 224 bytes for the small ones, 380 for the large.
+    for (const bars::ToolbarButton& b : toolbar.buttons) {
+        EXPECT_EQ(b.images[0].size(), 224u);
+        EXPECT_EQ(b.images[1].size(), 224u);
+        EXPECT_EQ(b.images[2].size(), 380u);
+        EXPECT_EQ(b.images[3].size(), 380u);
+    }
+    EXPECT_EQ(toolbar.buttons[1].images[0], bars::ButtonImage(12, bars::kButtonStrips[0]));
+
+    EXPECT_EQ(Value("QuickBar", "DependentSections"), "QuickBar1");
+    EXPECT_EQ(Value("QuickBar", "CPType"), "QuickBar");
+    EXPECT_EQ(Value("QuickBar1", "QuickBarFile"), "session.ttb");
+    EXPECT_EQ(Value("QuickBar", "LargeButtons"), "Yes");
+    EXPECT_EQ(Value("QuickBar", "ToolTips"), "No");
+    EXPECT_EQ(Report(), "");
+}
+
+TEST_F(Toolbar, TooltipsMissingOrFromTheCommand)
+{
+    ASSERT_TRUE(ConvertBar(Statement({{"Mapto", "\"Sequence\"", "Bitmap", "\"40\"", "Value", "\"abc\""},
+                                      Button("\"Command\"", "\"27\"", "\"Ignored\"", "\"&Copy\""),
+                                      Button("\"Command\"", "\"28\"", "\"Links\"", "\"Links\""),
+                                      {"Mapto", "\"Nothing\"", "Bitmap", "\"7\"", "Mapto", "\"String\"", "Bitmap",
+                                       "\"8\"", "Value", "\"z\""}})));
+    const bars::Toolbar toolbar = ReadBack();
+    ASSERT_EQ(toolbar.buttons.size(), 5u);
+    EXPECT_EQ(toolbar.buttons[0].tooltip, "");
+    EXPECT_EQ(toolbar.buttons[0].value, "abc");
+    EXPECT_EQ(toolbar.buttons[0].images[0], bars::ButtonImage(40, bars::kButtonStrips[0]));
+    EXPECT_EQ(toolbar.buttons[1].tooltip, "Copy");
+    EXPECT_EQ(toolbar.buttons[1].value, "Copy");
+    EXPECT_EQ(toolbar.buttons[1].actionId, 0xE122);
+    EXPECT_EQ(toolbar.buttons[2].actionId, COMMAND_ID_UNMAPPED);
+    // "Nothing" takes no operand: the next button starts right after it.
+    EXPECT_EQ(toolbar.buttons[3].actionId, 0);
+    EXPECT_EQ(toolbar.buttons[4].value, "z");
+    // An empty tooltip is the bytes 00 01 00.
+    const std::string bytes = ReadFile(Written(".ttb"));
+    EXPECT_NE(bytes.find(std::string("\x02\x00\x01\x00\x01\x00\x01W", 8)), std::string::npos);
+}
+
+TEST_F(Toolbar, UnconvertibleButtonsAreReportedAndLeftOut)
+{
+    // No macro translator is installed here, so inline macro text cannot be translated.
+    ASSERT_TRUE(ConvertBar(Statement({Button("\"Macro\"", "\"1\"", "\"Go\"", "\"SEND(\\\"x\\\")\""),
+                                      Button("\"Launch\"", "\"2\"", "\"Calc\"", "\"calc\""),
+                                      Button("\"String\"", "\"3\"", "\"Ok\"", "\"ok\"")})));
+    const bars::Toolbar toolbar = ReadBack();
+    EXPECT_EQ(toolbar.buttonCount, 3u); // counted before converting
+    ASSERT_EQ(toolbar.buttons.size(), 1u);
+    EXPECT_EQ(toolbar.buttons[0].tooltip, "Ok");
+    EXPECT_EQ(toolbar.buttons[0].small.left, 8); // the left-out buttons take no place
+    EXPECT_EQ(Report(), NativeText("Unable to convert macro:\tSEND(\"x\")\n" + Unconverted("Value=Launch")));
+    EXPECT_EQ(m_converter.m_unconverted, 2);
+}
+
+TEST_F(Toolbar, NoButtonNoFileButTheOptions)
+{
+    EXPECT_FALSE(ConvertBar(Statement({Separator(), Separator()})));
+    EXPECT_FALSE(FileExists(Written(".ttb")));
+    EXPECT_EQ(Value("QuickBar", "DependentSections"), kAbsent);
+    EXPECT_EQ(Value("QuickBar", "LargeButtons"), "Yes");
+    EXPECT_EQ(Value("QuickBar", "ToolTips"), "No");
+}
+
+TEST_F(Toolbar, ImagesPastTheStripAreBlack)
+{
+    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"157\"", "\"last\"", "\"a\""),
+                                      Button("\"String\"", "\"158\"", "\"past\"", "\"b\""),
+                                      Button("\"String\"", "\"-1\"", "\"before\"", "\"c\""),
+                                      Button("\"String\"", "\"99999999999\"", "\"far\"", "\"d\"")})));
+    const bars::Toolbar toolbar = ReadBack();
+    ASSERT_EQ(toolbar.buttons.size(), 4u);
+    const std::size_t pixels = 104; // header and palette
+    // Image 157 is the strip's last: framed, nothing black-only about it.
+    EXPECT_NE(toolbar.buttons[0].images[2].substr(pixels), std::string(380 - pixels, '\0'));
+    // Past the small strips' last image there is one column of strip left (its spare column), then black.
+    const std::string past = toolbar.buttons[1].images[0].substr(pixels);
+    for (int row = 0; row < 15; ++row) {
+        EXPECT_EQ(static_cast<unsigned char>(past[static_cast<std::size_t>(row) * 8]) & 0x0F, 0) << row;
+        EXPECT_EQ(past.substr(static_cast<std::size_t>(row) * 8 + 1, 7), std::string(7, '\0')) << row;
+    }
+    EXPECT_EQ(toolbar.buttons[1].images[2].substr(pixels), std::string(380 - pixels, '\0'));
+    EXPECT_EQ(toolbar.buttons[2].images[0].substr(pixels), std::string(224 - pixels, '\0'));
+    EXPECT_EQ(toolbar.buttons[3].images[3].substr(pixels), std::string(380 - pixels, '\0'));
+}
+
+TEST_F(Toolbar, HostileInputEndsCleanly)
+{
+    PropertyList list = Statement({});
+    for (int i = 0; i < 500; ++i) {
+        const PropertyList b = Button(i % 7 ? "\"String\"" : "\"Separator\"", "\"" + std::to_string(i) + "\"",
+                                      "\"" + std::string(2000, 'T') + "\"", "\"v\"");
+        list.insert(list.end(), b.begin(), b.end());
+    }
+    list.insert(list.end(), {"Mapto", "\"String\"", "Bitmap"}); // cut short
+    ASSERT_TRUE(ConvertBar(list));
+    const bars::Toolbar toolbar = ReadBack();
+    EXPECT_EQ(toolbar.buttonCount, 429u);
+    EXPECT_EQ(toolbar.buttons.size(), 428u);
+    EXPECT_EQ(toolbar.buttons.back().tooltip.size(), 2000u);
+    EXPECT_TRUE(m_notices.empty());
+}
+
+} // namespace
