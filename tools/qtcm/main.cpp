@@ -1,7 +1,7 @@
 // qtcm: drives the translator library exactly as the migration tool does, from a command line.
 #include "Commands.h"
 #include "Desk.h"
-#include "Inspect.h"
+#include "FileReaders.h"
 #include "Menus.h"
 #include "Options.h"
 #include "Preview.h"

@@ -1,4 +1,4 @@
-#include "Inspect.h"
+#include "FileReaders.h"
 
 #include "devices/KeyMapFormat.h"
 #include "menus/MenuDocumentDump.h"
