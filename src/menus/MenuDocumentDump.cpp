@@ -112,7 +112,10 @@ private:
         name = m_in.substr(start, m_pos - start);
         return !name.empty();
     }
-    // A quoted value with its references decoded.
+    // A quoted value with its references decoded. The converter writes some values as they are:
+    // a key sequence keeps the "<" and ">" of its key names, and separator, system-menu and macro
+    // file values are not escaped at all. So a "<" or ">" inside a value, and a "&" that starts no
+    // known reference, are taken as they stand, and such documents are shown rather than refused.
     bool Value(std::string& value, std::string& error)
     {
         if (m_pos >= m_in.size() || (m_in[m_pos] != '"' && m_in[m_pos] != '\''))
@@ -120,41 +123,46 @@ private:
         const char quote = m_in[m_pos++];
         while (m_pos < m_in.size() && m_in[m_pos] != quote) {
             const char c = m_in[m_pos];
-            if (c == '<')
-                return Fail("'<' inside a value", error);
-            if (c != '&') {
+            if (c != '&' || !Reference(value)) {
                 value.push_back(c);
                 ++m_pos;
-                continue;
             }
-            const std::size_t end = m_in.find(';', m_pos);
-            if (end == std::string::npos || end - m_pos > 8)
-                return Fail("an unfinished reference", error);
-            const std::string entity = m_in.substr(m_pos + 1, end - m_pos - 1);
-            static const char* const kNamed[][2] = {{"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"apos", "'"}, {"quot", "\""}};
-            bool known = false;
-            for (const auto& row : kNamed)
-                if (entity == row[0]) {
-                    value += row[1];
-                    known = true;
-                }
-            if (!known && entity.size() > 1 && entity[0] == '#') {
-                unsigned code = 0;
-                known = true;
-                for (std::size_t i = 1; i < entity.size(); ++i) {
-                    known = known && entity[i] >= '0' && entity[i] <= '9';
-                    code = code * 10 + static_cast<unsigned>(entity[i] - '0');
-                }
-                known = known && code > 0 && code < 256; // the document's bytes are one code page
-                if (known)
-                    value.push_back(static_cast<char>(code));
-            }
-            if (!known)
-                return Fail("unknown reference &" + entity + ";", error);
-            m_pos = end + 1;
         }
         if (!Expect(quote))
             return Fail("the document ends inside a value", error);
+        return true;
+    }
+    // The reference at m_pos, decoded into value; false (nothing consumed) when there is none.
+    bool Reference(std::string& value)
+    {
+        // The longest reference, "&#255;" or "&quot;", ends within a few bytes: look no further.
+        std::size_t end = m_pos + 1;
+        while (end < m_in.size() && end - m_pos <= 8 && m_in[end] != ';')
+            ++end;
+        if (end >= m_in.size() || m_in[end] != ';')
+            return false;
+        const std::string entity = m_in.substr(m_pos + 1, end - m_pos - 1);
+        static const char* const kNamed[][2] = {{"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"apos", "'"}, {"quot", "\""}};
+        bool known = false;
+        for (const auto& row : kNamed)
+            if (entity == row[0]) {
+                value += row[1];
+                known = true;
+            }
+        if (!known && entity.size() > 1 && entity[0] == '#') {
+            unsigned code = 0;
+            known = true;
+            for (std::size_t i = 1; i < entity.size(); ++i) {
+                known = known && entity[i] >= '0' && entity[i] <= '9';
+                code = code * 10 + static_cast<unsigned>(entity[i] - '0');
+            }
+            known = known && code > 0 && code < 256; // the document's bytes are one code page
+            if (known)
+                value.push_back(static_cast<char>(code));
+        }
+        if (!known)
+            return false;
+        m_pos = end + 1;
         return true;
     }
     static std::string Shown(const std::string& value)

@@ -38,6 +38,20 @@ TEST_F(MenuDocument, SystemMenuPartBeforeTheEntriesTakesThemAsAttributes)
               std::string(kStart) + "</Menu><SystemMenu Close=\"False\" Position=\"File\" Hide=\"True\"  />" + kEnd);
 }
 
+TEST_F(MenuDocument, BarePositionValueInsideTheSystemMenuPart)
+{
+    // The walker looks at every token, values included: a bare value "Position" in the system-menu
+    // part starts an entry there. A mapped one writes its element inside the system menu's start
+    // tag; an unmapped one stops that walk, and the document writer walks on from its path.
+    EXPECT_EQ(Document({"Menus", "SystemMenu", "SystemMenu", "Item", "Position", "\"File\"", "Hide", "True"}),
+              std::string(kStart) +
+                  "</Menu><SystemMenu Item=\"Position\" "
+                  "<Submenu Caption=\"&amp;File\" Intrinsic=\"true\" Hidden=\"True\" Position=\"&amp;File\"  /> />" +
+                  kEnd);
+    EXPECT_EQ(Document({"Menus", "SystemMenu", "SystemMenu", "Item", "Position", "\"Nope\"", "Close", "False"}),
+              std::string(kStart) + "</Menu><SystemMenu Item=\"Position\" Close=\"False\"  />" + kEnd);
+}
+
 TEST_F(MenuDocument, HiddenCommandsAndMenuWidePaths)
 {
     EXPECT_EQ(Document({"Menus", "Position", "\"File.Open Layout\"", "Hide", "True", "Position", "\"Help.*\"", "Hide",
