@@ -162,6 +162,8 @@ CQIMenuConverter::EntryEnd CQIMenuConverter::WritePositionEntry(const PropertyLi
         const bool more = DispatchAdd(value, tokens, index, document, path, itemFlag, dispatched);
         if (!dispatched)
             break;
+        // A submenu whose last child ran into the end answers false with the index at -1: that is
+        // the end of the statement too, never a step back onto its first token.
         if (index == -1)
             return EntryEnd::AtEnd;
         if (!more)

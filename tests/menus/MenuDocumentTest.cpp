@@ -118,6 +118,13 @@ TEST_F(MenuDocument, SubmenuInsideAMenuAndCaptionAfterTheFirstChild)
                   "<Separator Hidden=\"False\" Enabled=\"True\" Checked=\"False\" Position=\"Late.*\" "
                   "Intrinsic=\"False\"  />"
                   "</Menu>" + kDefaultSystemMenu + kEnd);
+    // Without "End", a last child that runs into the end of the statement ends the walk as well.
+    EXPECT_EQ(Document({"Menus", "Position", "\"Tools\"", "Add", "\"Menu\"", "Caption", "\"X\"", "Add", "\"Separator\""}),
+              std::string(kStart) +
+                  "<Submenu Caption=\"X\" Hidden=\"false\" Enabled=\"true\" Checked=\"false\" Position=\"&amp;Tools\" "
+                  "Intrinsic=\"false\"  />"
+                  "<Separator Position=\"X.*\" Intrinsic=\"False\" Hidden=\"False\" Enabled=\"True\" Checked=\"False\"  />"
+                  "</Menu>" + kDefaultSystemMenu + kEnd);
     // Without "End" and without children a submenu leaves nothing, and takes the rest as its own.
     EXPECT_EQ(Document({"Menus", "Position", "\"Tools\"", "Add", "\"Menu\"", "Caption", "\"X\"", "SystemMenu",
                         "SystemMenu", "Close", "False"}),
