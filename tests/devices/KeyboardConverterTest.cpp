@@ -149,6 +149,17 @@ TEST_F(KeyboardConverter, TerminalModelFromTheSessionClass)
     }
 }
 
+TEST_F(KeyboardConverter, HpClassAnswersWhenTheVtClassIsEmpty)
+{
+    // No class for VT session files: the one registered for HP session files names the model.
+    TestDesk desk(DeskWithClass(""));
+    desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Classes\\.qhc]\r\n@=\"QT700/98.Session.5.10\"\r\n");
+    std::string model, library;
+    m_pc.TerminalModel(model, library);
+    EXPECT_EQ(model, "HP");
+    EXPECT_EQ(library, "HP.DLL");
+}
+
 TEST_F(KeyboardConverter, SessionWithoutANameWritesNothing)
 {
     EXPECT_FALSE(m_pc.Convert({"Keyboard.Mapping", "PCKey", "\"F1\"", "MapTo", "\"String\"", "Value", "\"a\""},

@@ -40,6 +40,21 @@ TEST_F(MouseConverter, EachKindWritesItsThreeKeys)
     EXPECT_EQ(Report(), "");
 }
 
+TEST_F(MouseConverter, EveryEventNameHasItsCode)
+{
+    PropertyList statement = {"Mouse"};
+    const char* const names[] = {"Left Button Down",   "Left Button Up",   "Left Double-Click",
+                                 "Right Button Down",  "Right Button Up",  "Right Double-Click",
+                                 "Middle Button Down", "Middle Button Up", "Middle Double-Click"};
+    for (const char* name : names)
+        statement.insert(statement.end(), {"Action", "\"" + std::string(name) + "\"", "Mapto", "\"String\"", "Value",
+                                           "\"" + std::string(name) + "\""});
+    Convert(m_mouse, statement);
+    const char* const codes[] = {"LBP", "LBR", "LBD", "RBP", "RBR", "RBD", "MBP", "MBR", "MBD"};
+    for (std::size_t i = 0; i < 9; ++i)
+        EXPECT_EQ(Keys(codes[i]), std::string("2|40000|") + names[i]) << codes[i];
+}
+
 TEST_F(MouseConverter, VtFunctionsAndUnknownKindsAreSkippedSilently)
 {
     Convert(m_mouse, {"Mouse", "Action", "\"Right Double-Click\"", "Mapto", "\"VTFunction\"", "Value", "\"Do\"",
