@@ -3,12 +3,15 @@
 #include "translator/TheTranslator.h"
 #include "platform/Files.h"
 #include "platform/Notice.h"
+#include "platform/Profile.h"
 #include "translator/CQITranslator.h"
 
 #include <cstring>
 #include <string>
 
 // Every export catches everything: a host never sees an exception, only a failure's answer.
+// Every export that does work holds a profile batch: the INI files it edits are written when it
+// returns.
 
 namespace {
 
@@ -98,6 +101,7 @@ const TranslatorRecord* const kRecords[] = {&kRecord, nullptr};
 
 bool KorvanestaTranslatorInitialize(void)
 {
+    const platform::ProfileBatch batch;
     try {
         return EnsureTranslator();
     } catch (...) {
@@ -107,6 +111,7 @@ bool KorvanestaTranslatorInitialize(void)
 
 bool KorvanestaTranslatorDirectories(unsigned index, char* typeName, char* directory, char* filter)
 {
+    const platform::ProfileBatch batch;
     std::string strings[3];
     bool result = false;
     try {
@@ -126,6 +131,7 @@ bool KorvanestaTranslatorDirectories(unsigned index, char* typeName, char* direc
 
 bool KorvanestaTranslatorSetDirPath(unsigned index, const char* path)
 {
+    const platform::ProfileBatch batch;
     try {
         CQITranslator* translator = TheTranslator();
         return translator && translator->SetDirPath(index, path);
@@ -136,6 +142,7 @@ bool KorvanestaTranslatorSetDirPath(unsigned index, const char* path)
 
 bool KorvanestaTranslatorIsValidFile(const char* path)
 {
+    const platform::ProfileBatch batch;
     try {
         return RecognizeSessionFile(path);
     } catch (...) {
@@ -146,6 +153,7 @@ bool KorvanestaTranslatorIsValidFile(const char* path)
 bool KorvanestaTranslatorDoTranslate(const char* sourcePath, const char* reportPath, char* outputPath,
                                      unsigned* unconverted, unsigned* unrecognized)
 {
+    const platform::ProfileBatch batch;
     TranslateOne(sourcePath, reportPath, outputPath, unconverted, unrecognized);
     return true;
 }
@@ -177,6 +185,7 @@ int QTC_IsThisYourFile(const char* path, int* answer)
 
 int QTC_TranslateThisFile(const char* sourcePath, char* outputPath)
 {
+    const platform::ProfileBatch batch;
     unsigned unconverted = 0, unrecognized = 0;
     TranslateOne(sourcePath, nullptr, outputPath, &unconverted, &unrecognized);
     return 1;

@@ -5,6 +5,7 @@
 namespace platform {
 
 extern const char kPathSeparator; // '\\' on Windows, '/' elsewhere
+extern const char kLineEnd[];      // the end of a line written in text mode: "\r\n" on Windows, "\n" elsewhere
 
 bool PathExists(const std::string& path);
 bool CanRead(const std::string& path);

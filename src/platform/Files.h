@@ -11,7 +11,7 @@
 namespace platform {
 
 struct FileError {
-    enum class Cause { None, NotFound, AccessDenied, SharingViolation, BadPath, DiskFull, Generic };
+    enum class Cause { None, NotFound, AccessDenied, SharingViolation, BadPath, DiskFull, AlreadyExists, Generic };
     Cause cause = Cause::None;
     std::string path;
     std::string operation; // "open", "read", "write"
@@ -33,6 +33,7 @@ enum class OpenMode {
     ReadDenyWrite,   // read; others may read but not write
     WriteExclusive,  // write an existing file, nobody else may open it; never creates or truncates
     CreateDenyRead,  // create or truncate for writing; others may not read meanwhile
+    CreateNew,       // create a file that does not exist yet, for writing; an existing one is never touched
     BinaryCreate,    // create or truncate for writing, binary
 };
 
@@ -86,5 +87,9 @@ private:
 
 // Reads a whole file in binary; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& content);
+
+// Replaces a file's content as one step: the bytes go to a new file in the same folder, which then
+// takes the old one's place. On failure the old file stays as it was and error says what failed.
+bool ReplaceFileContent(const std::string& path, const std::string& content, FileError& error);
 
 } // namespace platform

@@ -6,6 +6,7 @@
 namespace platform {
 
 const char kPathSeparator = '\\';
+const char kLineEnd[] = "\r\n";
 
 bool PathExists(const std::string& path) { return ::_access(path.c_str(), 0) == 0; }
 bool CanRead(const std::string& path) { return ::_access(path.c_str(), 4) == 0; }
