@@ -119,7 +119,7 @@ bool IniWriteValue(const std::string& section, const std::string& key, const std
     if (!held.writable || (held.exists && !held.readable))
         return false;
     held.document.Write(section, key, value, kLineEnd);
-    held.edited = true;
+    held.edited = held.exists = held.readable = true; // a new file exists from its first key on
     if (TheKeeper().depth == 0)
         return Store(held, false);
     return true;
