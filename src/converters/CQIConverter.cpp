@@ -166,26 +166,17 @@ bool CQIConverter::LookupToolComponent(const std::string& source, const char* se
     return true;
 }
 
-int CQIConverter::FindName(const std::string& text, int tableId)
-{
-    const NameTable table = GetNameTable(tableId);
-    for (std::size_t i = 0; i < table.count; ++i)
-        if (EqualsNoCase(text, table.names[i]))
-            return static_cast<int>(i);
-    return -1;
-}
+int CQIConverter::FindName(const std::string& text, int tableId) { return IndexInNameTable(text, tableId); }
 
 bool CQIConverter::FindPropertyMapping(int group, int property, int& section, int& key, int& kind)
 {
-    for (const PropertyMapRow& row : PropertyMap) {
-        if (row.group == group && row.property == property) {
-            section = row.section;
-            key = row.key;
-            kind = row.kind;
-            return true;
-        }
-    }
-    return false;
+    const PropertyMapRow* row = FirstPropertyMapRow(group, property);
+    if (!row)
+        return false;
+    section = row->section;
+    key = row->key;
+    kind = row->kind;
+    return true;
 }
 
 bool CQIConverter::FindPropertyRow(int group, const std::string& key, int& section, int& targetKey, int& kind)
