@@ -114,6 +114,14 @@ std::size_t File::Read(void* buffer, std::size_t size)
         Fail("read");
     auto* out = static_cast<unsigned char*>(buffer);
     std::size_t n = 0;
+    // Binary reads, and text that holds no carriage return or Ctrl-Z, copy straight from the block.
+    while (n < size && m_inPos < m_in.size()) {
+        const unsigned char c = static_cast<unsigned char>(m_in[m_inPos]);
+        if (m_text && (c == '\r' || c == kCtrlZ))
+            break;
+        out[n++] = c;
+        ++m_inPos;
+    }
     while (n < size) {
         int c = NextByte();
         if (c < 0)

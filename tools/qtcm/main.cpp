@@ -1,4 +1,5 @@
 // qtcm: drives the translator library exactly as the migration tool does, from a command line.
+#include "Bench.h"
 #include "Inspect.h"
 #include "Library.h"
 
@@ -216,6 +217,8 @@ int Migrate(const QtcmLibrary& library, const Options& options, const std::strin
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "bench") == 0)
+        return RunBench(argc, argv);
     Options options;
     std::string error;
     if (!ParseArguments(argc, argv, options, error)) {

@@ -23,7 +23,7 @@ std::string Signature(const std::vector<std::string>& files, bool& settled)
         struct stat info {};
         signature += file;
         if (::stat(NativePath(file).c_str(), &info) == 0) {
-            if (info.st_mtim.tv_sec + kSettled >= now || info.st_ctim.tv_sec + kSettled >= now)
+            if (info.st_mtim.tv_sec + kSettled >= now)
                 settled = false;
             for (const long long part : {static_cast<long long>(info.st_dev), static_cast<long long>(info.st_ino),
                                          static_cast<long long>(info.st_size), static_cast<long long>(info.st_mtim.tv_sec),
