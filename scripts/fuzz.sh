@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes a whole translation with libFuzzer for QTCM_FUZZ_SECONDS seconds (default 60), starting
-# from the example and golden sessions. Findings land in build-fuzz/findings.
+# from the example and golden sessions, with the dictionaries of tests/fuzz/dict (each subsystem
+# adds its own .dict there). The target's desk and files live in RAM (/dev/shm) when the machine
+# has it. Findings land in build-fuzz/findings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/need-packages.sh
@@ -10,10 +12,20 @@ cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWith
   -DQTCM_BUILD_TESTS=OFF >/dev/null
 cmake --build build-fuzz --target qtcm_fuzz_translation -j2
 corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
+ram=/dev/shm
+[ -d "$ram" ] && [ -w "$ram" ] || ram=${TMPDIR:-/tmp}
+desk=$(mktemp -d "$ram/qtcm-fuzz.XXXXXX")
+trap 'rm -rf "$corpus" "$desk"' EXIT
+cat tests/fuzz/dict/*.dict >"$desk/all.dict"
 for session in examples/qim/Sessions/*.qtc tests/data/golden/*.qtc; do
   tail -n +2 "$session" >"$corpus/$(basename "$session")" # the harness writes the header line
 done
 mkdir -p build-fuzz/findings
-build-fuzz/bin/qtcm_fuzz_translation -max_total_time="${QTCM_FUZZ_SECONDS:-60}" -max_len=8192 \
-  -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+TMPDIR="$desk" build-fuzz/bin/qtcm_fuzz_translation -max_total_time="${QTCM_FUZZ_SECONDS:-60}" -max_len=8192 \
+  -dict="$desk/all.dict" -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 "$corpus" >"$desk/log" 2>&1 ||
+  status=$?
+tail -n 12 "$desk/log"
+# The rate: runs done over the seconds they took.
+sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\1 \2/p' "$desk/log" |
+  awk '$2 > 0 { printf "rate: %d inputs a second\n", $1 / $2 }'
+exit "${status:-0}"
