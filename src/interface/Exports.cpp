@@ -35,6 +35,24 @@ std::string CopyIn(const char* buffer)
     return buffer ? std::string(buffer, ::strnlen(buffer, kHostBuffer - 1)) : std::string();
 }
 
+// A QIM! session file starts with two short lines: the version mark and the capture setup. A first
+// or second line longer than this is no session file's, and the file is not read further: a huge
+// file without line feeds costs no more than its first few kilobytes.
+constexpr std::size_t kHeaderLineLimit = 4096;
+
+// One line without its line feed (empty at the end of the file); false when it runs past the limit.
+bool ReadHeaderLine(platform::File& file, std::string& line)
+{
+    line.clear();
+    char c = 0;
+    while (file.Read(&c, 1) == 1 && c != '\n') {
+        if (line.size() == kHeaderLineLimit)
+            return false;
+        line.push_back(c);
+    }
+    return true;
+}
+
 bool RecognizeSessionFile(const char* path)
 {
     platform::File file;
@@ -44,10 +62,9 @@ bool RecognizeSessionFile(const char* path)
         return false;
     }
     std::string first, second;
-    file.ReadString(first);
-    file.ReadString(second);
+    const bool shortLines = ReadHeaderLine(file, first) && ReadHeaderLine(file, second);
     file.Close();
-    return first.find("// Version QIM!") != std::string::npos &&
+    return shortLines && first.find("// Version QIM!") != std::string::npos &&
            second.find("CaptureSetup( FileName=\"QIMVT.TXT\"") != std::string::npos;
 }
 

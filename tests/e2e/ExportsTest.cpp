@@ -76,6 +76,12 @@ TEST_F(Exports, RecognitionLooksForBothMarks)
     EXPECT_FALSE(check("// Version QIM! 5.10\r\nCaptureSetup( FileName=\"QIMVT.txt\" )\r\n"));
     EXPECT_FALSE(check("// Version QIM! 5.10 CaptureSetup( FileName=\"QIMVT.TXT\" )\r\n"));
     EXPECT_FALSE(check(""));
+    // Only the first lines' first kilobytes are read: a long line is no header line.
+    const std::string mark = "// Version QIM! 5.10", capture = "CaptureSetup( FileName=\"QIMVT.TXT\"";
+    EXPECT_TRUE(check(std::string(4000, ' ') + mark + "\n" + std::string(4000, ' ') + capture));
+    EXPECT_FALSE(check(std::string(5000, ' ') + mark + "\n" + capture));
+    EXPECT_FALSE(check(mark + "\n" + std::string(5000, ' ') + capture));
+    EXPECT_FALSE(check(mark + std::string(10 << 20, 'x'))); // ten megabytes without a line feed
     EXPECT_TRUE(notices.empty());
     EXPECT_FALSE(isValidFile(desk.Path("missing.qtc").c_str()));
     EXPECT_EQ(notices.size(), 1u);
