@@ -1,6 +1,7 @@
 #pragma once
 // Questions about paths: access tests, the temporary folder, deletion, splitting a path.
 #include <string>
+#include <unordered_set>
 
 namespace platform {
 
@@ -13,6 +14,13 @@ bool CanWrite(const std::string& path);
 bool RemoveFile(const std::string& path);
 // The temporary folder with its trailing separator.
 std::string TempFolder();
+
+// The names in a folder that start with prefix and end with suffix, each as FileNameKey gives it
+// (names compare as the file system compares them: ignoring case on Windows). False when the
+// folder cannot be listed.
+bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
+                 std::unordered_set<std::string>& names);
+std::string FileNameKey(const std::string& name);
 
 // A path split into drive ("C:"), directory (with its trailing separator), name and extension (with
 // its dot). Both '\\' and '/' separate, on every platform, so Windows paths split the same anywhere.

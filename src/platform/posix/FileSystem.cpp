@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,5 +74,23 @@ std::string TempFolder()
         folder.push_back('/');
     return folder;
 }
+
+bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
+                 std::unordered_set<std::string>& names)
+{
+    DIR* dir = ::opendir(NativePath(folder.empty() ? std::string(".") : folder).c_str());
+    if (!dir)
+        return false;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() >= prefix.size() + suffix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+            names.insert(name);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+std::string FileNameKey(const std::string& name) { return name; }
 
 } // namespace platform
