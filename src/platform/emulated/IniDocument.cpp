@@ -118,8 +118,8 @@ bool IniDocument::ReadsBackAs(const Line& line, bool header)
         return false;
     if (line.end == kLf && !line.text.empty() && line.text.back() == '\r')
         return false; // would read back as a line ending "\r\n"
-    std::string name;
-    return SectionOf(line.text, name) == header;
+    const std::size_t first = line.text.find_first_not_of(" \t");
+    return (first != std::string::npos && line.text[first] == '[') == header;
 }
 
 IniDocument::Line& IniDocument::LastLine()

@@ -23,6 +23,7 @@ struct HeldFile {
 struct Keeper {
     int depth = 0;
     std::unordered_map<std::string, HeldFile> files; // by path, with '/' for either separator
+    HeldFile* last = nullptr;                        // the file used last, asked for by the same path
 };
 
 Keeper& TheKeeper()
@@ -66,10 +67,13 @@ HeldFile& Use(const std::string& path, HeldFile& scratch)
         scratch = Load(path);
         return scratch;
     }
+    if (keeper.last && keeper.last->path == path)
+        return *keeper.last; // a converter writes key after key into one file
     const std::string key = KeyOfPath(path);
     auto found = keeper.files.find(key);
     if (found == keeper.files.end())
         found = keeper.files.emplace(key, Load(path)).first;
+    keeper.last = &found->second;
     return found->second;
 }
 
@@ -139,6 +143,7 @@ void IniFlush()
     Keeper& keeper = TheKeeper();
     std::unordered_map<std::string, HeldFile> files;
     files.swap(keeper.files); // forgotten even when a notice below throws
+    keeper.last = nullptr;
     for (auto& entry : files)
         if (entry.second.edited)
             Store(entry.second, true);
