@@ -181,6 +181,7 @@ int RunBench(int argc, char** argv)
     std::size_t count = 1000;
     fs::path where = fs::current_path();
     bool keep = false;
+    std::string only; // one scenario: batch, same or statements
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--sessions" && i + 1 < argc)
@@ -189,10 +190,13 @@ int RunBench(int argc, char** argv)
             where = argv[++i];
         else if (arg == "--keep")
             keep = true;
+        else if (arg == "--only" && i + 1 < argc)
+            only = argv[++i];
         else {
-            std::fprintf(stderr, "usage: qtcm bench [--sessions N] [--dir DIR] [--keep]\n"
-                                 "  translates N example sessions (default 1000) and single files of 100, 1,000\n"
-                                 "  and 10,000 statements on a desk made in DIR (default: this folder)\n");
+            std::fprintf(stderr, "usage: qtcm bench [--sessions N] [--dir DIR] [--only batch|same|statements] [--keep]\n"
+                                 "  translates N example sessions (default 1000), up to 1,000 sessions of one name\n"
+                                 "  and single files of 100, 1,000 and 10,000 statements on a desk made in DIR\n"
+                                 "  (default: this folder)\n");
             return 2;
         }
     }
@@ -242,19 +246,21 @@ int RunBench(int argc, char** argv)
 
     // Distinct names, as a real desk has; the sessions that start a macro share Logon.qtm.
     const fs::path qim = desk / "qim" / "Sessions";
+    auto wanted = [&](const char* scenario) { return only.empty() || only == scenario; };
     std::vector<fs::path> batch;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; wanted("batch") && i < count; ++i) {
         std::string name = std::to_string(100000 + i);
         name.insert(0, 1, 'S');
         const fs::path file = qim / (name + kSamples[i % 3] + ".qtc");
         WriteAll(file, samples[i % 3]);
         batch.push_back(file);
     }
-    Print(bench.Run("example sessions", batch));
+    if (wanted("batch"))
+        Print(bench.Run("example sessions", batch));
     bench.ClearOutput();
 
     // One name for all: every run probes the names the earlier ones took (Same, Same1, Same2...).
-    const std::size_t same = std::min<std::size_t>(count, 1000);
+    const std::size_t same = wanted("same") ? std::min<std::size_t>(count, 1000) : 0;
     std::vector<fs::path> sameName;
     for (std::size_t i = 0; i < same; ++i) {
         const fs::path folder = desk / "qim" / ("same" + std::to_string(i));
@@ -262,10 +268,13 @@ int RunBench(int argc, char** argv)
         WriteAll(folder / "Same.qtc", samples[1]);
         sameName.push_back(folder / "Same.qtc");
     }
-    Print(bench.Run("sessions of one name", sameName));
+    if (wanted("same"))
+        Print(bench.Run("sessions of one name", sameName));
     bench.ClearOutput();
 
     for (const std::size_t n : {std::size_t(100), std::size_t(1000), std::size_t(10000)}) {
+        if (!wanted("statements"))
+            break;
         std::string text = header;
         for (std::size_t i = 0; i < n; ++i)
             text += statements[i % statements.size()] + "\n";
