@@ -16,7 +16,8 @@ struct HeldFile {
     IniDocument document;
     bool exists = false;   // on disk when it was first used
     bool readable = false; // and could be read
-    bool writable = false; // a write may go ahead: a readable file that may be written, or a new one
+    int writable = -1;     // a write may go ahead (a readable file that may be written, or a new
+                           // one in a folder that exists); -1 until a write asks
     bool edited = false;
 };
 
@@ -47,16 +48,26 @@ HeldFile Load(const std::string& path)
     std::string content;
     held.readable = ReadWholeFile(path, content);
     held.exists = held.readable || PathExists(path);
-    if (held.readable) {
+    if (held.readable)
         held.document.Parse(content);
-        held.writable = CanWrite(path);
-    } else if (!held.exists) {
-        // A new file needs its folder (the current one when the path names none).
-        const PathParts parts = SplitPath(path);
-        const std::string folder = parts.drive + parts.directory;
-        held.writable = folder.empty() || PathExists(folder);
-    }
     return held;
+}
+
+bool MayWrite(HeldFile& held)
+{
+    if (held.writable < 0) {
+        bool may = false;
+        if (held.readable) {
+            may = CanWrite(held.path);
+        } else if (!held.exists) {
+            // A new file needs its folder (the current one when the path names none).
+            const PathParts parts = SplitPath(held.path);
+            const std::string folder = parts.drive + parts.directory;
+            may = folder.empty() || PathExists(folder);
+        }
+        held.writable = may ? 1 : 0;
+    }
+    return held.writable > 0;
 }
 
 // The copy of a file that this batch keeps; outside a batch, scratch is loaded and used once.
@@ -120,7 +131,7 @@ bool IniWriteValue(const std::string& section, const std::string& key, const std
     HeldFile scratch;
     HeldFile& held = Use(path, scratch);
     // A missing file is created; one that exists but cannot be read, or is read-only, is left alone.
-    if (!held.writable || (held.exists && !held.readable))
+    if (!MayWrite(held))
         return false;
     held.document.Write(section, key, value, kLineEnd);
     held.edited = held.exists = held.readable = true; // a new file exists from its first key on

@@ -92,7 +92,8 @@ bool ReplaceFileContent(const std::string& path, const std::string& content, Fil
     if (fd < 0)
         return Fail(error, "write", EEXIST);
     if (existed) {
-        (void)::fchown(fd, old.st_uid, old.st_gid); // kept where the user may keep them
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+            (void)::fchown(fd, old.st_uid, old.st_gid); // kept where the user may keep them
         (void)::fchmod(fd, old.st_mode & 07777);
     }
     const bool written = WriteAll(fd, content);
