@@ -187,7 +187,7 @@ int RunBench(int argc, char** argv)
         if (arg == "--sessions" && i + 1 < argc)
             count = static_cast<std::size_t>(std::strtoul(argv[++i], nullptr, 10));
         else if (arg == "--dir" && i + 1 < argc)
-            where = argv[++i];
+            where = fs::absolute(argv[++i]);
         else if (arg == "--keep")
             keep = true;
         else if (arg == "--only" && i + 1 < argc)
@@ -214,7 +214,8 @@ int RunBench(int argc, char** argv)
         std::fprintf(stderr, "qtcm bench: cannot make the desk %s: %s\n", desk.string().c_str(), error.message().c_str());
         return 2;
     }
-    fs::copy(examples / "qim" / "Macros", desk / "qim" / "Macros", fs::copy_options::overwrite_existing, error);
+    fs::copy(examples / "qim" / "Macros", desk / "qim" / "Macros",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
     WriteAll(desk / "desk.reg", DeskRegistry(desk, examples / "torqa", host / QTCM_MACRO_TRANSLATOR_NAME));
     // As a desk prepared beforehand: the library reads a registry file again while it is brand new.
     fs::last_write_time(desk / "desk.reg", fs::last_write_time(desk / "desk.reg") - std::chrono::hours(1), error);
@@ -240,6 +241,9 @@ int RunBench(int argc, char** argv)
     }
     const std::string header = samples[0].substr(0, samples[0].find('\n', samples[0].find('\n') + 1) + 1);
 
+    // Sessions name their startup macro relative to their own folder ("..\Macros\Logon.qtm"), as
+    // the migration tool's working folder has them.
+    fs::current_path(desk / "qim" / "Sessions", error);
     Bench bench(library, desk);
     std::printf("desk: %s\n\n%-34s %7s %10s %10s %9s %8s %6s\n", desk.string().c_str(), "", "sessions", "sessions/s",
                 "ms/session", "seconds", "x copy", "MB");
@@ -284,6 +288,7 @@ int RunBench(int argc, char** argv)
         bench.ClearOutput();
     }
     std::printf("\nx copy: the time against reading and writing the same source files; MB: peak memory so far\n");
+    fs::current_path(where, error);
     if (!keep)
         fs::remove_all(desk, error);
     return 0;
