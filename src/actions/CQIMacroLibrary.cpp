@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Installer.h"
 #include "platform/Notice.h"
+#include "platform/Profile.h"
 #include "translator/CQITranslator.h"
 #include "translator/TheTranslator.h"
 
@@ -70,6 +71,7 @@ bool CallTranslate(const std::string& text, std::string& path, std::size_t buffe
     std::vector<char> buffer(bufferSize + 1, '\0');
     path.copy(buffer.data(), path.size());
     unsigned unconverted = 0, unrecognized = 0;
+    platform::FlushProfiles(); // the other library may read what this run has written so far
     const bool translated =
         state.translate(text.c_str(), MacroReportPath().c_str(), buffer.data(), &unconverted, &unrecognized);
     buffer[bufferSize] = '\0';

@@ -10,8 +10,46 @@
 #include "translator/Report.h"
 
 #include <cstdlib>
+#include <limits>
 
 namespace {
+
+// atoi as the C run-time computes it, without its undefined behaviour on overflow: the digits are
+// read as strtol reads them (leading white space, a sign, digits), saturating at the limits of
+// long, and the long is then cut to 32 bits. That is what glibc's atoi returns ((int) strtol):
+// on 64-bit Linux "4294967297" gives 1 and a number past the range of long gives -1 (LONG_MAX cut)
+// or 0 (LONG_MIN cut); where long has 32 bits (Windows, 32-bit Linux) it saturates at INT_MAX and
+// INT_MIN, as the Windows run-time's atoi does.
+std::int32_t DecimalValue(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    // Accumulated as a negative number, whose range holds the magnitude of LONG_MIN.
+    constexpr long kLow = std::numeric_limits<long>::min();
+    long value = 0;
+    bool saturated = false;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        const int digit = text[i] - '0';
+        if (saturated || value < (kLow + digit) / 10) {
+            saturated = true;
+            continue;
+        }
+        value = value * 10 - digit;
+    }
+    long result = 0;
+    if (saturated)
+        result = negative ? kLow : std::numeric_limits<long>::max();
+    else if (negative)
+        result = value;
+    else
+        result = value == kLow ? std::numeric_limits<long>::max() : -value;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<unsigned long>(result)));
+}
+
 
 bool IsQuote(char c) { return c == '"'; }
 // After a backslash these stand for themselves.
@@ -126,7 +164,7 @@ std::int32_t CQIConverter::GetIntValue(const std::string& source)
     std::string text;
     if (!Unquote(source, text))
         text.clear();
-    return static_cast<std::int32_t>(std::atoi(text.c_str()));
+    return DecimalValue(text);
 }
 
 bool CQIConverter::LookupToolComponent(const std::string& source, const char* section, std::string& out,
@@ -166,26 +204,17 @@ bool CQIConverter::LookupToolComponent(const std::string& source, const char* se
     return true;
 }
 
-int CQIConverter::FindName(const std::string& text, int tableId)
-{
-    const NameTable table = GetNameTable(tableId);
-    for (std::size_t i = 0; i < table.count; ++i)
-        if (EqualsNoCase(text, table.names[i]))
-            return static_cast<int>(i);
-    return -1;
-}
+int CQIConverter::FindName(const std::string& text, int tableId) { return IndexInNameTable(text, tableId); }
 
 bool CQIConverter::FindPropertyMapping(int group, int property, int& section, int& key, int& kind)
 {
-    for (const PropertyMapRow& row : PropertyMap) {
-        if (row.group == group && row.property == property) {
-            section = row.section;
-            key = row.key;
-            kind = row.kind;
-            return true;
-        }
-    }
-    return false;
+    const PropertyMapRow* row = FirstPropertyMapRow(group, property);
+    if (!row)
+        return false;
+    section = row->section;
+    key = row->key;
+    kind = row->kind;
+    return true;
 }
 
 bool CQIConverter::FindPropertyRow(int group, const std::string& key, int& section, int& targetKey, int& kind)

@@ -1,5 +1,9 @@
 #include "converters/NameTables.h"
 
+#include "platform/AsciiCase.h"
+
+#include <unordered_map>
+
 namespace {
 
 template <std::size_t N>
@@ -20,4 +24,51 @@ NameTable GetNameTable(int tableId) {
         case kMacroKeywords: return MakeTable(MacroKeywords);
         default: return NameTable{nullptr, 0};
     }
+}
+
+namespace {
+
+constexpr int kLastTableId = kMacroKeywords;
+
+// Folded name -> index of its first entry: the tables hold a few names twice (in other spellings),
+// and a lookup answers the first, as a scan from the top would.
+using NameIndex = std::unordered_map<std::string, int>;
+
+const NameIndex& IndexOf(int tableId) {
+    static const auto indexes = [] {
+        std::unordered_map<int, NameIndex> built;
+        for (int id = 1; id <= kLastTableId; ++id) {
+            const NameTable table = GetNameTable(id);
+            NameIndex& index = built[id];
+            for (std::size_t i = 0; i < table.count; ++i)
+                index.emplace(FoldCase(table.names[i]), static_cast<int>(i));
+        }
+        return built;
+    }();
+    return indexes.at(tableId);
+}
+
+}  // namespace
+
+int IndexInNameTable(const std::string& text, int tableId) {
+    if (tableId < 1 || tableId > kLastTableId)
+        return -1;
+    const NameIndex& index = IndexOf(tableId);
+    const auto found = index.find(FoldCase(text));
+    return found == index.end() ? -1 : found->second;
+}
+
+const PropertyMapRow* FirstPropertyMapRow(int group, int property) {
+    // (group, property) -> the first row for the pair; later equal rows are never found.
+    static const auto index = [] {
+        std::unordered_map<std::uint64_t, const PropertyMapRow*> built;
+        for (const PropertyMapRow& row : PropertyMap)
+            built.emplace((static_cast<std::uint64_t>(static_cast<std::uint32_t>(row.group)) << 32) |
+                              static_cast<std::uint32_t>(row.property),
+                          &row);
+        return built;
+    }();
+    const auto found = index.find((static_cast<std::uint64_t>(static_cast<std::uint32_t>(group)) << 32) |
+                                  static_cast<std::uint32_t>(property));
+    return found == index.end() ? nullptr : found->second;
 }

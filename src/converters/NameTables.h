@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 struct NameTable {
     const char* const* names;
@@ -53,3 +54,8 @@ extern const PropertyMapRow PropertyMap[373];
 
 // The table for an identifier 1..8; 7 and anything outside 1..8 give {nullptr, 0}.
 NameTable GetNameTable(int tableId);
+
+// The index of the first entry equal to text ignoring case, or -1; through an index built once.
+int IndexInNameTable(const std::string& text, int tableId);
+// The first property map row for the pair, or nullptr; through an index built once.
+const PropertyMapRow* FirstPropertyMapRow(int group, int property);

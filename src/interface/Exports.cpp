@@ -3,12 +3,15 @@
 #include "translator/TheTranslator.h"
 #include "platform/Files.h"
 #include "platform/Notice.h"
+#include "platform/Profile.h"
 #include "translator/CQITranslator.h"
 
 #include <cstring>
 #include <string>
 
 // Every export catches everything: a host never sees an exception, only a failure's answer.
+// Every export that does work holds a profile batch: the INI files it edits are written when it
+// returns.
 
 namespace {
 
@@ -32,6 +35,24 @@ std::string CopyIn(const char* buffer)
     return buffer ? std::string(buffer, ::strnlen(buffer, kHostBuffer - 1)) : std::string();
 }
 
+// A QIM! session file starts with two short lines: the version mark and the capture setup. A first
+// or second line longer than this is no session file's, and the file is not read further: a huge
+// file without line feeds costs no more than its first few kilobytes.
+constexpr std::size_t kHeaderLineLimit = 4096;
+
+// One line without its line feed (empty at the end of the file); false when it runs past the limit.
+bool ReadHeaderLine(platform::File& file, std::string& line)
+{
+    line.clear();
+    char c = 0;
+    while (file.Read(&c, 1) == 1 && c != '\n') {
+        if (line.size() == kHeaderLineLimit)
+            return false;
+        line.push_back(c);
+    }
+    return true;
+}
+
 bool RecognizeSessionFile(const char* path)
 {
     platform::File file;
@@ -41,10 +62,9 @@ bool RecognizeSessionFile(const char* path)
         return false;
     }
     std::string first, second;
-    file.ReadString(first);
-    file.ReadString(second);
+    const bool shortLines = ReadHeaderLine(file, first) && ReadHeaderLine(file, second);
     file.Close();
-    return first.find("// Version QIM!") != std::string::npos &&
+    return shortLines && first.find("// Version QIM!") != std::string::npos &&
            second.find("CaptureSetup( FileName=\"QIMVT.TXT\"") != std::string::npos;
 }
 
@@ -98,6 +118,7 @@ const TranslatorRecord* const kRecords[] = {&kRecord, nullptr};
 
 bool KorvanestaTranslatorInitialize(void)
 {
+    const platform::ProfileBatch batch;
     try {
         return EnsureTranslator();
     } catch (...) {
@@ -107,6 +128,7 @@ bool KorvanestaTranslatorInitialize(void)
 
 bool KorvanestaTranslatorDirectories(unsigned index, char* typeName, char* directory, char* filter)
 {
+    const platform::ProfileBatch batch;
     std::string strings[3];
     bool result = false;
     try {
@@ -126,6 +148,7 @@ bool KorvanestaTranslatorDirectories(unsigned index, char* typeName, char* direc
 
 bool KorvanestaTranslatorSetDirPath(unsigned index, const char* path)
 {
+    const platform::ProfileBatch batch;
     try {
         CQITranslator* translator = TheTranslator();
         return translator && translator->SetDirPath(index, path);
@@ -136,6 +159,7 @@ bool KorvanestaTranslatorSetDirPath(unsigned index, const char* path)
 
 bool KorvanestaTranslatorIsValidFile(const char* path)
 {
+    const platform::ProfileBatch batch;
     try {
         return RecognizeSessionFile(path);
     } catch (...) {
@@ -146,6 +170,7 @@ bool KorvanestaTranslatorIsValidFile(const char* path)
 bool KorvanestaTranslatorDoTranslate(const char* sourcePath, const char* reportPath, char* outputPath,
                                      unsigned* unconverted, unsigned* unrecognized)
 {
+    const platform::ProfileBatch batch;
     TranslateOne(sourcePath, reportPath, outputPath, unconverted, unrecognized);
     return true;
 }
@@ -177,6 +202,7 @@ int QTC_IsThisYourFile(const char* path, int* answer)
 
 int QTC_TranslateThisFile(const char* sourcePath, char* outputPath)
 {
+    const platform::ProfileBatch batch;
     unsigned unconverted = 0, unrecognized = 0;
     TranslateOne(sourcePath, nullptr, outputPath, &unconverted, &unrecognized);
     return 1;

@@ -1,15 +1,11 @@
 #include "platform/Files.h"
 
+#include "platform/FileSystem.h"
 #include "platform/Notice.h"
 
 namespace platform {
 
 namespace {
-#ifdef _WIN32
-constexpr const char* kTextLineEnd = "\r\n";
-#else
-constexpr const char* kTextLineEnd = "\n";
-#endif
 constexpr std::size_t kBlock = 4096;
 constexpr int kCtrlZ = 0x1A;
 } // namespace
@@ -23,6 +19,7 @@ std::string FileError::Describe() const
     case Cause::SharingViolation: what = "the file is in use by another program"; break;
     case Cause::BadPath: what = "the path is not valid"; break;
     case Cause::DiskFull: what = "the disk is full"; break;
+    case Cause::AlreadyExists: what = "a file of that name already exists"; break;
     default: what = "an unexpected error occurred (code " + std::to_string(osCode) + ")"; break;
     }
     const std::string name = path.empty() ? std::string("an unnamed file") : "\"" + path + "\"";
@@ -117,6 +114,14 @@ std::size_t File::Read(void* buffer, std::size_t size)
         Fail("read");
     auto* out = static_cast<unsigned char*>(buffer);
     std::size_t n = 0;
+    // Binary reads, and text that holds no carriage return or Ctrl-Z, copy straight from the block.
+    while (n < size && m_inPos < m_in.size()) {
+        const unsigned char c = static_cast<unsigned char>(m_in[m_inPos]);
+        if (m_text && (c == '\r' || c == kCtrlZ))
+            break;
+        out[n++] = c;
+        ++m_inPos;
+    }
     while (n < size) {
         int c = NextByte();
         if (c < 0)
@@ -162,7 +167,7 @@ void File::Write(const void* data, std::size_t size)
     const auto* bytes = static_cast<const char*>(data);
     for (std::size_t i = 0; i < size; ++i) {
         if (m_text && bytes[i] == '\n')
-            m_out += kTextLineEnd;
+            m_out += kLineEnd;
         else
             m_out.push_back(bytes[i]);
     }

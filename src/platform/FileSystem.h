@@ -1,10 +1,12 @@
 #pragma once
 // Questions about paths: access tests, the temporary folder, deletion, splitting a path.
 #include <string>
+#include <unordered_set>
 
 namespace platform {
 
 extern const char kPathSeparator; // '\\' on Windows, '/' elsewhere
+extern const char kLineEnd[];      // the end of a line written in text mode: "\r\n" on Windows, "\n" elsewhere
 
 bool PathExists(const std::string& path);
 bool CanRead(const std::string& path);
@@ -15,6 +17,16 @@ std::string TempFolder();
 
 // Both '\\' and '/' separate, on every platform, so Windows paths read the same anywhere.
 bool IsPathSeparator(char c);
+// The folder part of a path: the drive and everything up to its last separator, which it keeps
+// ("" when the path names no folder).
+std::string FolderOf(const std::string& path);
+
+// The names in a folder that start with prefix and end with suffix, each as FileNameKey gives it
+// (names compare as the file system compares them: ignoring case on Windows). False when the
+// folder cannot be listed.
+bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
+                 std::unordered_set<std::string>& names);
+std::string FileNameKey(const std::string& name);
 bool EndsWithSeparator(const std::string& path);
 
 } // namespace platform

@@ -11,7 +11,7 @@
 namespace platform {
 
 struct FileError {
-    enum class Cause { None, NotFound, AccessDenied, SharingViolation, BadPath, DiskFull, Generic };
+    enum class Cause { None, NotFound, AccessDenied, SharingViolation, BadPath, DiskFull, AlreadyExists, Generic };
     Cause cause = Cause::None;
     std::string path;
     std::string operation; // "open", "read", "write"
@@ -33,6 +33,7 @@ enum class OpenMode {
     ReadDenyWrite,   // read; others may read but not write
     WriteExclusive,  // write an existing file, nobody else may open it; never creates or truncates
     CreateDenyRead,  // create or truncate for writing; others may not read meanwhile
+    CreateNew,       // create a file that does not exist yet, for writing; an existing one is never touched
     BinaryCreate,    // create or truncate for writing, binary
 };
 
@@ -63,6 +64,19 @@ public:
     // Up to size bytes; fewer only at the end of the file. Text mode drops a carriage return
     // directly before a line feed and ends the file at a Ctrl-Z byte.
     std::size_t Read(void* buffer, std::size_t size);
+    // One byte as Read gives it, or -1 at the end; the common case without a call.
+    int ReadByte()
+    {
+        if (m_inPos < m_in.size()) {
+            const unsigned char c = static_cast<unsigned char>(m_in[m_inPos]);
+            if (!m_text || (c != '\r' && c != 0x1A)) {
+                ++m_inPos;
+                return c;
+            }
+        }
+        unsigned char byte = 0;
+        return Read(&byte, 1) == 1 ? byte : -1;
+    }
     // One line without its line feed; false at the end of the file when nothing was read.
     bool ReadString(std::string& line);
     void Write(const void* data, std::size_t size); // text mode writes the platform's line end
@@ -86,5 +100,9 @@ private:
 
 // Reads a whole file in binary; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& content);
+
+// Replaces a file's content as one step: the bytes go to a new file in the same folder, which then
+// takes the old one's place. On failure the old file stays as it was and error says what failed.
+bool ReplaceFileContent(const std::string& path, const std::string& content, FileError& error);
 
 } // namespace platform

@@ -1,49 +1,41 @@
 #include "platform/Installer.h"
 
 #include "platform/InstallerBackend.h"
-#include "platform/Registry.h"
 
 namespace platform {
 
 namespace {
-constexpr const char* kComponentsKey = "Software\\Korvanesta\\TORQA!\\Components";
-constexpr const char* kRegistryProduct = "{00000000-0000-0000-0000-000000000000}";
-constexpr std::size_t kBuffer = 260;
-bool g_fromRegistry = InstallerBackend::kHasInstaller ? false : true;
+constexpr const char* kLookupProduct = "{00000000-0000-0000-0000-000000000000}";
+ComponentLookup g_lookup = nullptr;
+
+ComponentLookup Lookup() { return g_lookup ? g_lookup : InstallerBackend::kDefaultLookup; }
 } // namespace
 
-bool RegistryComponentPath(const std::string& componentId, std::string& path)
-{
-    std::string expanded;
-    if (!ReadExpandedValue(RegistryHive::LocalMachine, kComponentsKey, componentId, kBuffer, expanded))
-        return false;
-    path = InstallerBackend::NativePath(expanded);
-    return true;
-}
-
-void SetRegistryComponents(bool fromRegistry) { g_fromRegistry = fromRegistry || !InstallerBackend::kHasInstaller; }
+void SetComponentLookup(ComponentLookup lookup) { g_lookup = lookup; }
 
 bool ComponentProductCode(const std::string& componentId, std::string& productCode)
 {
-    if (!g_fromRegistry)
+    const ComponentLookup lookup = Lookup();
+    if (!lookup)
         return InstallerBackend::ProductCode(componentId, productCode);
     std::string path;
-    if (!RegistryComponentPath(componentId, path))
+    if (!lookup(componentId, path))
         return false;
-    productCode = kRegistryProduct; // one product: the desk's TORQA!
+    productCode = kLookupProduct; // one product: the desk's TORQA!
     return true;
 }
 
 ComponentState LocateComponent(const std::string& componentId, std::string& path)
 {
-    if (!g_fromRegistry)
+    const ComponentLookup lookup = Lookup();
+    if (!lookup)
         return InstallerBackend::Locate(componentId, path);
-    return RegistryComponentPath(componentId, path) ? ComponentState::Local : ComponentState::Unknown;
+    return lookup(componentId, path) ? ComponentState::Local : ComponentState::Unknown;
 }
 
 void InstallMissingComponent(const std::string& productCode, const std::string& componentId)
 {
-    if (!g_fromRegistry)
+    if (!Lookup())
         InstallerBackend::InstallMissing(productCode, componentId);
 }
 

@@ -15,10 +15,14 @@ ComponentState LocateComponent(const std::string& componentId, std::string& path
 void InstallMissingComponent(const std::string& productCode, const std::string& componentId);
 
 // Where there is no installer, the registry names a component's file: a value named after the
-// component identifier under HKLM\Software\Korvanesta\TORQA!\Components. Tests on Windows answer
-// the installer's questions this way too (SetRegistryComponents(true)) instead of registering a
-// product with the real installer.
+// component identifier under HKLM\Software\Korvanesta\TORQA!\Components. Part of what posix
+// emulates (platform/emulated), so not in the Windows library.
 bool RegistryComponentPath(const std::string& componentId, std::string& path);
-void SetRegistryComponents(bool fromRegistry);
+
+// The look-up that answers the installer's questions instead of the platform's installer: posix
+// always has RegistryComponentPath; tests on Windows set it too rather than register a product with
+// the real installer. nullptr restores the platform's own way.
+using ComponentLookup = bool (*)(const std::string& componentId, std::string& path);
+void SetComponentLookup(ComponentLookup lookup);
 
 } // namespace platform

@@ -4,7 +4,8 @@
 
 namespace platform::InstallerBackend {
 
-extern const bool kHasInstaller;
+// The look-up used when no other is set: nullptr where the platform has an installer.
+extern const ComponentLookup kDefaultLookup;
 bool ProductCode(const std::string& componentId, std::string& productCode);
 ComponentState Locate(const std::string& componentId, std::string& path);
 void InstallMissing(const std::string& productCode, const std::string& componentId);

@@ -13,4 +13,20 @@ std::string ReadProfileValue(const std::string& section, const std::string& key,
 bool WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& path);
 
+// One exported call's worth of profile work. Where the profile functions are our own, the files
+// they touch are kept in memory while a batch lives, and each edited file is written once (whole,
+// beside the old one and renamed over it) when the outermost batch ends; the bytes are those that
+// one write per key would leave, and a failed write reaches the user as a notice. Where the
+// platform has the real functions, they write at once and a batch does nothing.
+class ProfileBatch {
+public:
+    ProfileBatch();
+    ~ProfileBatch(); // never throws
+    ProfileBatch(const ProfileBatch&) = delete;
+    ProfileBatch& operator=(const ProfileBatch&) = delete;
+};
+
+// Writes what a batch holds now, before something outside the library reads the files.
+void FlushProfiles();
+
 } // namespace platform

@@ -17,6 +17,7 @@ namespace {
 constexpr char kHeaderMark[] = "// Version QIM! ";
 constexpr std::size_t kHeaderBytes = 21;
 constexpr std::size_t kCopyBlock = 500;
+constexpr int kCreateAttempts = 3;
 } // namespace
 
 CQITranslator::CQITranslator() = default;
@@ -113,8 +114,15 @@ bool CQITranslator::PrepareRun(const char* reportPath)
 
     if (!m_outputFile)
         m_outputFile = std::make_unique<platform::File>();
-    m_outputPath = BuildOutputPath(m_sourcePath.c_str(), m_targetSessionDir.c_str(), ".TDP");
-    if (!m_outputFile->Open(m_outputPath, platform::OpenMode::CreateDenyRead, true, error)) {
+    // The session file is never overwritten: it is created only where no file is, and when one took
+    // the free name between the search and the creation, the search runs again.
+    for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+        m_outputPath = BuildOutputPath(m_sourcePath.c_str(), m_targetSessionDir.c_str(), ".TDP");
+        if (m_outputFile->Open(m_outputPath, platform::OpenMode::CreateNew, true, error) ||
+            error.cause != platform::FileError::Cause::AlreadyExists)
+            break;
+    }
+    if (!m_outputFile->IsOpen()) {
         platform::ShowFileError(error);
         CloseReport();
         return false;

@@ -2,6 +2,8 @@
 #include "platform/FileSystem.h"
 #include "translator/CQITranslator.h"
 
+#include <unordered_set>
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -26,6 +28,41 @@ bool StartsWithCarry(const std::string& name)
 
 constexpr std::size_t kNameLimit = 256;
 constexpr unsigned kMaxAttempts = 1000000;
+constexpr unsigned kSingleProbes = 8;
+constexpr std::size_t kCounterDigits = 8; // more than a search of kMaxAttempts names adds
+
+// Whether the next name of the search is taken. The first few are asked for one by one; past
+// them the folder is listed once and the rest are looked up in that list, so the thousandth
+// session of one name costs one listing, not a thousand questions. Either way a name is taken when
+// a file of that name is there at the moment of the question.
+class TakenNames {
+public:
+    TakenNames(const std::string& folder, const std::string& name, const std::string& extension)
+        : m_folder(folder), m_extension(extension)
+    {
+        // Counting changes only the trailing digits, until a name grown to the length limit changes
+        // the character in front of them: near the limit every name of the extension is listed.
+        std::size_t stem = name.size();
+        while (stem > 0 && IsDigit(name[stem - 1]))
+            --stem;
+        if (name.size() + kCounterDigits < kNameLimit)
+            m_prefix = name.substr(0, stem);
+    }
+
+    bool Taken(const std::string& name, unsigned attempt)
+    {
+        if (attempt >= kSingleProbes && !m_listed)
+            m_listed = platform::FolderNames(m_folder, m_prefix, m_extension, m_names) ? 1 : -1;
+        if (m_listed > 0)
+            return m_names.count(platform::FileNameKey(name + m_extension)) > 0;
+        return platform::PathExists(m_folder + name + m_extension);
+    }
+
+private:
+    std::string m_folder, m_extension, m_prefix;
+    std::unordered_set<std::string> m_names;
+    int m_listed = 0; // 1 listed, -1 could not be listed: ask one by one
+};
 
 } // namespace
 
@@ -81,13 +118,12 @@ std::string CQITranslator::BuildOutputPath(const char* sourcePath, const char* d
     if (!platform::EndsWithSeparator(folder))
         folder.push_back(platform::kPathSeparator);
 
-    std::string path = folder + name + ext;
-    for (unsigned attempt = 0; platform::PathExists(path); ++attempt) {
+    TakenNames taken(folder, name, ext);
+    for (unsigned attempt = 0; taken.Taken(name, attempt); ++attempt) {
         const std::string previous = name;
         IncrementNameCounter(name, carry);
         if (attempt == kMaxAttempts || (name == previous && !carry))
             return {}; // no free name: better no file than an overwritten one
-        path = folder + name + ext;
     }
-    return path;
+    return folder + name + ext;
 }

@@ -119,10 +119,7 @@ bool CQITranslator::ReadStatements(CQITokenizer& tokenizer)
 {
     platform::File& source = *m_sourceFile;
     StatementReader reader(
-        [&source]() -> int {
-            unsigned char byte = 0;
-            return source.Read(&byte, 1) == 1 ? byte : -1;
-        },
+        [&source]() -> int { return source.ReadByte(); },
         [this, &tokenizer](std::string& statement) { ProcessArgument(tokenizer, statement); }, m_injectEditKeys);
     reader.Run();
     return true;

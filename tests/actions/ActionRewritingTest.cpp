@@ -70,7 +70,7 @@ class Actions : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        platform::SetRegistryComponents(true);
+        platform::SetComponentLookup(&platform::RegistryComponentPath);
         m_device.m_sourceSessionDir = m_desk.QimSessions();
         WriteFile(m_desk.Path("report.txt"), "");
         platform::FileError error;
@@ -80,7 +80,7 @@ protected:
     void TearDown() override
     {
         MacroReportPath().clear(); // process-wide: later runs would append this test's macro report
-        platform::SetRegistryComponents(false);
+        platform::SetComponentLookup(nullptr);
     }
     std::string Report()
     {

@@ -38,12 +38,12 @@ protected:
     void SetUp() override
     {
         platform::SetNoticeHandler([](const char*, void*) {}, nullptr);
-        platform::SetRegistryComponents(true);
+        platform::SetComponentLookup(&platform::RegistryComponentPath);
     }
     void TearDown() override
     {
         MacroReportPath().clear(); // process-wide: later runs would append this test's macro report
-        platform::SetRegistryComponents(false);
+        platform::SetComponentLookup(nullptr);
         platform::SetNoticeHandler(nullptr, nullptr);
         EXPECT_EQ(CQIMacroLibrary::LiveContexts(), 0);
         EXPECT_FALSE(CQIMacroLibrary::IsLoaded());

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
 namespace {
 
 struct Plain : CQIConverter {
@@ -88,6 +92,23 @@ TEST(ConverterValues, GetIntValue)
     EXPECT_EQ(c.GetIntValue("\"12ab\""), 12);
     EXPECT_EQ(c.GetIntValue("\" -5\""), -5);
     EXPECT_EQ(c.GetIntValue("\"x\""), 0);
+
+    // Past the range of int, the value the C library's atoi gives: strtol's answer (saturated at
+    // the limits of long) cut to 32 bits, computed here without undefined behaviour.
+    for (const char* text : {"2147483647", "2147483648", "-2147483648", "-2147483649", "4294967297", "+12",
+                             "9223372036854775807", "9223372036854775808", "-9223372036854775808",
+                             "-9223372036854775809", "99999999999999999999999", "-99999999999999999999999",
+                             "\t\n\v\f\r 42", "- 5", "--5", "+-5", "0x10", "  +000000000000000000000000007"}) {
+        SCOPED_TRACE(text);
+        const auto expected = static_cast<std::int32_t>(std::strtol(text, nullptr, 10));
+        EXPECT_EQ(c.GetIntValue("\"" + std::string(text) + "\""), expected);
+    }
+    if (sizeof(long) == 8) {
+        EXPECT_EQ(c.GetIntValue("\"4294967297\""), 1);
+        EXPECT_EQ(c.GetIntValue("\"99999999999999999999\""), -1); // LONG_MAX cut to 32 bits
+    } else {
+        EXPECT_EQ(c.GetIntValue("\"4294967297\""), 2147483647);
+    }
 }
 
 TEST(ConverterValues, NameAndMapLookups)

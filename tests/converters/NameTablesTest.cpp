@@ -176,3 +176,26 @@ TEST(PropertyMapTest, SampleRows) {
         EXPECT_EQ(Target(*row), target);
     }
 }
+
+// The indexed look-up answers what a scan from the first row answers, for every pair in the map
+// and for pairs it does not hold.
+TEST(PropertyMapTest, LookUpFindsTheFirstRowOfEveryPair) {
+    for (const PropertyMapRow& row : PropertyMap) {
+        const PropertyMapRow* first = nullptr;
+        for (const PropertyMapRow& candidate : PropertyMap)
+            if (!first && candidate.group == row.group && candidate.property == row.property) first = &candidate;
+        int section = -9, key = -9, kind = -9;
+        ASSERT_TRUE(CQIConverter::FindPropertyMapping(row.group, row.property, section, key, kind));
+        EXPECT_EQ(section, first->section);
+        EXPECT_EQ(key, first->key);
+        EXPECT_EQ(kind, first->kind);
+    }
+    int section = -9, key = -9, kind = -9;
+    EXPECT_FALSE(CQIConverter::FindPropertyMapping(-1, PropertyMap[0].property, section, key, kind));
+    EXPECT_FALSE(CQIConverter::FindPropertyMapping(PropertyMap[0].group, -1, section, key, kind));
+    EXPECT_FALSE(CQIConverter::FindPropertyMapping(0x10000 + PropertyMap[0].group, PropertyMap[0].property, section, key, kind));
+    EXPECT_EQ(section, -9); // untouched when there is no row
+    EXPECT_EQ(IndexOf(7, ""), -1);
+    EXPECT_EQ(IndexOf(9, ""), -1);
+    EXPECT_EQ(IndexOf(0, ""), -1);
+}

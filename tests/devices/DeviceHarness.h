@@ -34,7 +34,7 @@ protected:
 
     void SetUp() override
     {
-        platform::SetRegistryComponents(true);
+        platform::SetComponentLookup(&platform::RegistryComponentPath);
         WriteFile(m_desk.Path("report.txt"), "");
         platform::FileError error;
         ASSERT_TRUE(m_report.Open(m_desk.Path("report.txt"), platform::OpenMode::WriteExclusive, true, error));
@@ -48,7 +48,7 @@ protected:
     {
         platform::SetNoticeHandler(nullptr, nullptr);
         MacroReportPath().clear(); // process-wide: later runs would append this test's macro report
-        platform::SetRegistryComponents(false);
+        platform::SetComponentLookup(nullptr);
     }
 
     // The converter gets what the dispatcher gives it before every statement.

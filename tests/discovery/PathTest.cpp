@@ -28,6 +28,10 @@ TEST(Path, SplitPathIntoDriveFolderNameExtension)
         EXPECT_EQ(parts.name, c.name) << c.path;
         EXPECT_EQ(parts.extension, c.extension) << c.path;
     }
+    EXPECT_EQ(platform::FolderOf("C:\\dir\\file.txt"), "C:\\dir\\");
+    EXPECT_EQ(platform::FolderOf("C:file.txt"), "C:");
+    EXPECT_EQ(platform::FolderOf("/a/b/"), "/a/b/");
+    EXPECT_EQ(platform::FolderOf("name"), "");
     EXPECT_TRUE(platform::EndsWithSeparator("a/"));
     EXPECT_TRUE(platform::EndsWithSeparator("C:\\"));
     EXPECT_FALSE(platform::EndsWithSeparator("a"));

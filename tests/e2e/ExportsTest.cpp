@@ -6,6 +6,11 @@
 
 #include <cstring>
 
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 using namespace testing_support;
@@ -76,6 +81,12 @@ TEST_F(Exports, RecognitionLooksForBothMarks)
     EXPECT_FALSE(check("// Version QIM! 5.10\r\nCaptureSetup( FileName=\"QIMVT.txt\" )\r\n"));
     EXPECT_FALSE(check("// Version QIM! 5.10 CaptureSetup( FileName=\"QIMVT.TXT\" )\r\n"));
     EXPECT_FALSE(check(""));
+    // Only the first lines' first kilobytes are read: a long line is no header line.
+    const std::string mark = "// Version QIM! 5.10", capture = "CaptureSetup( FileName=\"QIMVT.TXT\"";
+    EXPECT_TRUE(check(std::string(4000, ' ') + mark + "\n" + std::string(4000, ' ') + capture));
+    EXPECT_FALSE(check(std::string(5000, ' ') + mark + "\n" + capture));
+    EXPECT_FALSE(check(mark + "\n" + std::string(5000, ' ') + capture));
+    EXPECT_FALSE(check(mark + std::string(10 << 20, 'x'))); // ten megabytes without a line feed
     EXPECT_TRUE(notices.empty());
     EXPECT_FALSE(isValidFile(desk.Path("missing.qtc").c_str()));
     EXPECT_EQ(notices.size(), 1u);
@@ -129,5 +140,36 @@ TEST_F(Exports, AFailedRunHandsBackTheCallersTextAndCounters)
     EXPECT_EQ(translateThisFile(desk.Path("nothing.qtc").c_str(), output), 1);
     EXPECT_EQ(notices.size(), 2u);
 }
+
+#ifndef _WIN32
+// The session file is written once, when the export returns; a write that fails there (here a
+// file size limit stands in for a full disk) leaves the file as it was and says so.
+TEST_F(Exports, ASessionFileThatCannotBeWrittenStaysWholeAndIsReported)
+{
+    TestDesk desk;
+    const std::string source = desk.Path("Big.qtc");
+    WriteFile(source, QimSession("Terminal( Answerback=\"" + std::string(8000, 'a') + "\" )\n"));
+    const std::string report = desk.Path("report.txt");
+    WriteFile(report, "");
+    ASSERT_TRUE(initialize());
+    char output[260] = "";
+    unsigned unconverted = 0, unrecognized = 0;
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limit = old;
+    limit.rlim_cur = 4096;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    doTranslate(source.c_str(), report.c_str(), output, &unconverted, &unrecognized);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+
+    const std::string path = desk.Sessions() + kSep + "Big.TDP";
+    EXPECT_STREQ(output, path.c_str());
+    EXPECT_EQ(ReadFile(path), NativeText("[Session]\nTitle=\n[Terminal]\nTermModel=420\n")); // the template's copy
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].find("Could not write \"" + path + "\""), std::string::npos) << notices[0];
+}
+#endif
 
 } // namespace

@@ -1,7 +1,9 @@
 // Fuzzing a whole translation: any bytes after a QIM! header line go through the statement reader,
 // the tokenizer, the dispatcher and every converter, against a desk of our own. A crash, a read
-// past a buffer or undefined behaviour is a finding; report lines are not.
+// past a buffer or undefined behaviour is a finding; report lines are not. Each input is one
+// exported call's worth of work: the session file is kept in memory and written once.
 #include "platform/Notice.h"
+#include "platform/Profile.h"
 #include "translator/CQITranslator.h"
 
 #include "support/TestDesk.h"
@@ -38,8 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing_support::WriteFile(report, "");
     std::string output;
     unsigned unconverted = 0, unrecognized = 0;
-    if (desk->translator.Initialize(source.c_str(), report.c_str(), output))
-        desk->translator.TranslateAndSerialize(unconverted, unrecognized);
+    {
+        const platform::ProfileBatch batch;
+        if (desk->translator.Initialize(source.c_str(), report.c_str(), output))
+            desk->translator.TranslateAndSerialize(unconverted, unrecognized);
+    }
     if (!output.empty())
         std::remove(output.c_str()); // one session file, not thousands
     return 0;

@@ -198,8 +198,8 @@ if command -v script >/dev/null; then
   run "progress bar" script -qec "$(printf '%q ' "$qtcm" --registry "$desk" migrate --report "$work/r.txt" "$work/tree")" /dev/null
   status_is 0
   tr '\r' '\n' <"$work/stdout" >"$work/bar"
-  grep -qE '^\[#*\.*\] 0/2  .*tree/LabGraphics\.qtc' "$work/bar" || fail "no bar at the first file"
-  grep -qE '^\[#{12}\.{12}\] 1/2  [0-9.]+ files/s  [0-9]+:[0-9]{2} left  .*tree/a/b/Payroll\.qtc' "$work/bar" ||
+  grep -qE '^\[#*\.*\] 0/2  .*LabGraphics\.qtc' "$work/bar" || fail "no bar at the first file"
+  grep -qE '^\[#{12}\.{12}\] 1/2  [0-9.]+ files/s  [0-9]+:[0-9]{2} left  .*/b/Payroll\.qtc' "$work/bar" ||
     fail "no bar with rate and time left at the second file"
 fi
 

@@ -226,7 +226,7 @@ protected:
     void SetUp() override
     {
         MenuHarness::SetUp();
-        platform::SetRegistryComponents(true);
+        platform::SetComponentLookup(&platform::RegistryComponentPath);
         std::string path;
         for (char c : ExecutableDir() + kSep + QTCM_MACRO_TRANSLATOR) {
             if (c == '\\')
@@ -236,7 +236,7 @@ protected:
         m_desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" +
                            std::string(CQIMacroLibrary::kComponentId) + "\"=\"" + path + "\"\r\n");
     }
-    void TearDown() override { platform::SetRegistryComponents(false); }
+    void TearDown() override { platform::SetComponentLookup(nullptr); }
 };
 
 TEST_F(MenuDocumentWithTranslator, MacroFilesAndInlineMacros)

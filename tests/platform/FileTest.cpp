@@ -1,3 +1,4 @@
+#include "platform/FileSystem.h"
 #include "platform/Files.h"
 
 #include "support/TestSupport.h"
@@ -5,6 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -55,6 +61,13 @@ TEST(File, TextReadDropsOnlyCarriageReturnsBeforeLineFeeds)
         for (std::size_t chunk : {1, 2, 4095, 4096, 10000})
             EXPECT_EQ(ReadText(path, chunk), text) << "chunk " << chunk << " of " << bytes.size() << " bytes";
         EXPECT_EQ(ReadText(path, 4096, false), bytes); // binary reads give the bytes as they are
+        File file;
+        FileError error;
+        ASSERT_TRUE(file.Open(path, OpenMode::ReadDenyWrite, true, error));
+        std::string byBytes;
+        for (int c = file.ReadByte(); c >= 0; c = file.ReadByte())
+            byBytes.push_back(static_cast<char>(c));
+        EXPECT_EQ(byBytes, text) << "byte by byte";
     }
 }
 
@@ -116,6 +129,16 @@ TEST(File, OpenModes)
     file.Close();
     EXPECT_EQ(ReadFile(existing), expected);
 
+    // Creating a new file never touches one that is there.
+    EXPECT_FALSE(file.Open(existing, OpenMode::CreateNew, true, error));
+    EXPECT_EQ(error.cause, FileError::Cause::AlreadyExists);
+    EXPECT_EQ(ReadFile(existing), expected);
+    const std::string fresh = dir / "fresh.txt";
+    ASSERT_TRUE(file.Open(fresh, OpenMode::CreateNew, true, error));
+    file.WriteString("new\n");
+    file.Close();
+    EXPECT_EQ(ReadFile(fresh), "new" + kNewLine);
+
     // A closed file neither reads nor writes.
     char c = 0;
     EXPECT_THROW(file.Read(&c, 1), FileException);
@@ -126,3 +149,23 @@ TEST(File, OpenModes)
 }
 
 } // namespace
+
+#ifndef _WIN32
+// $TMPDIR when set, else a folder that only this user may enter.
+TEST(File, TheTemporaryFolderIsTheUsersOwn)
+{
+    {
+        const testing_support::ScopedEnv tmp("TMPDIR", "/some/where");
+        EXPECT_EQ(platform::TempFolder(), "/some/where/");
+    }
+    const testing_support::ScopedEnv tmp("TMPDIR", "");
+    const std::string folder = platform::TempFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), '/');
+    struct stat info {};
+    ASSERT_EQ(::lstat(folder.substr(0, folder.size() - 1).c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_uid, ::geteuid());
+    EXPECT_EQ(info.st_mode & 077, 0u);
+}
+#endif

@@ -24,7 +24,7 @@ TEST(Installer, AnUnknownComponentIsNotFound)
 TEST(Installer, TheRegistryNamesAComponentsFile)
 {
     TestDesk desk;
-    platform::SetRegistryComponents(true); // what posix always does
+    platform::SetComponentLookup(&platform::RegistryComponentPath); // what posix always does
     desk.AddRegistry(std::string("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\n\"") +
                      kComponent + "\"=\"C:\\\\TORQA\\\\mt.dll\"\n");
     std::string code, path;
@@ -35,7 +35,7 @@ TEST(Installer, TheRegistryNamesAComponentsFile)
 #else
     EXPECT_EQ(path, "C:/TORQA/mt.dll");
 #endif
-    platform::SetRegistryComponents(false);
+    platform::SetComponentLookup(nullptr);
 }
 
 } // namespace

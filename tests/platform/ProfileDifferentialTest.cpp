@@ -1,7 +1,7 @@
 // Our INI keeper against the real profile functions: the same reads and writes on two copies of a
 // file must leave the same bytes and read the same values. Runs where the real functions exist.
 #ifdef _WIN32
-#include "platform/IniFile.h"
+#include "platform/emulated/IniFile.h"
 #include "platform/Profile.h"
 
 #include "support/TestSupport.h"

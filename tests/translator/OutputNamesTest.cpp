@@ -75,3 +75,24 @@ TEST(OutputNames, LongNamesDoNotGrow)
 }
 
 } // namespace
+
+// Past the first few names the folder is listed once; the name chosen is the same as asking for
+// each name in turn: gaps are filled, other extensions and other stems do not count.
+TEST(OutputNames, ManyTakenNamesGiveTheFirstFreeOne)
+{
+    TempDir dir;
+    for (int i = 0; i < 40; ++i)
+        if (i != 25)
+            WriteFile(dir / ("Same" + (i ? std::to_string(i) : std::string()) + ".TDP"), "");
+    WriteFile(dir / "Same25.tbm", "");
+    WriteFile(dir / "Sameother25.TDP", "");
+    EXPECT_EQ(CQITranslator::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".TDP"), dir / "Same25.TDP");
+    WriteFile(dir / "Same25.TDP", "");
+    EXPECT_EQ(CQITranslator::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".TDP"), dir / "Same40.TDP");
+    // The form that takes its name from the directory argument, as macros are named.
+    EXPECT_EQ(CQITranslator::BuildOutputPath("", (dir / "Same.TDP").c_str(), nullptr), dir / "Same40.TDP");
+    for (int i = 1; i < 12; ++i)
+        WriteFile(dir / ("Run0" + std::to_string(i) + ".TDP"), "");
+    WriteFile(dir / "Run01.TDP", "");
+    EXPECT_EQ(CQITranslator::BuildOutputPath("Run01", dir.Path().c_str(), ".TDP"), dir / "Run10.TDP"); // Run09 is followed by Run10
+}

@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace {
 
 using namespace testing_support;
@@ -171,6 +175,27 @@ TEST_F(TranslatorRun, UnwritableSessionDirectoryAndMissingTemplate)
     EXPECT_EQ(output, "");
     EXPECT_EQ(ReadFile(report), "");
 }
+
+#ifndef _WIN32
+// The free name is taken by a link that points nowhere: the name search sees no file there, and
+// the exclusive creation refuses to follow the link and make its target.
+TEST_F(TranslatorRun, ASessionFileIsNeverCreatedOverSomethingThatAppeared)
+{
+    TestDesk desk;
+    WriteFile(desk.Path("Demo.qtc"), QimSession(""));
+    const std::string report = desk.Path("report.txt");
+    WriteFile(report, "");
+    const std::string taken = desk.Sessions() + kSep + "Demo.TDP", target = desk.Path("elsewhere.TDP");
+    ASSERT_EQ(::symlink(target.c_str(), taken.c_str()), 0);
+    CQITranslator translator;
+    std::string output;
+    unsigned a = 0, b = 0;
+    EXPECT_FALSE(Run(translator, desk.Path("Demo.qtc"), report, output, a, b));
+    ASSERT_EQ(m_notices.size(), 1u);
+    EXPECT_NE(m_notices[0].find("already exists"), std::string::npos);
+    EXPECT_FALSE(FileExists(target));
+}
+#endif
 
 TEST_F(TranslatorRun, WithoutAnInstallationNothingIsCreated)
 {

@@ -1,4 +1,5 @@
 // qtcm: drives the translator library exactly as the migration tool does, from a command line.
+#include "Bench.h"
 #include "Commands.h"
 #include "Desk.h"
 #include "FileReaders.h"
@@ -7,6 +8,7 @@
 #include "Preview.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,8 @@ const Command kCommands[] = {
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "bench") == 0)
+        return RunBench(argc, argv);
     Options options;
     std::string error;
     if (!ParseArguments(argc, argv, options, error)) {

@@ -2,12 +2,17 @@
 
 #include "platform/posix/NativePath.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 
 const char kPathSeparator = '/';
+const char kLineEnd[] = "\n";
 
 std::string NativePath(const std::string& path)
 {
@@ -23,13 +28,69 @@ bool CanRead(const std::string& path) { return ::access(NativePath(path).c_str()
 bool CanWrite(const std::string& path) { return ::access(NativePath(path).c_str(), W_OK) == 0; }
 bool RemoveFile(const std::string& path) { return ::unlink(NativePath(path).c_str()) == 0; }
 
+namespace {
+
+// A folder that only this user can enter: a real folder (not a link), owned by the user, with no
+// rights for anybody else.
+bool IsPrivateFolder(const std::string& folder)
+{
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
+        return false;
+    return (info.st_mode & 077) == 0 || ::chmod(folder.c_str(), 0700) == 0;
+}
+
+// The user's own folder under /tmp, made on first use. When the name is taken by somebody else (or
+// by something that is no private folder), this process makes a fresh folder of its own instead.
+std::string PrivateTempFolder()
+{
+    static std::string fallback;
+    if (!fallback.empty())
+        return fallback;
+    const std::string folder = "/tmp/qtcm-" + std::to_string(::geteuid());
+    if (::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) {
+        if (IsPrivateFolder(folder))
+            return folder + "/";
+    }
+    std::string pattern = folder + "-XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        return {};
+    fallback = pattern + "/";
+    return fallback;
+}
+
+} // namespace
+
+// $TMPDIR when it is set, as every posix program does; else a folder of the user's own, as Windows
+// gives every user a temporary folder: the fixed names the system puts there (the macro translator's
+// report) must never meet another user's files in the shared /tmp. Empty when none can be made.
 std::string TempFolder()
 {
     const char* tmp = std::getenv("TMPDIR");
-    std::string folder = (tmp && *tmp) ? tmp : "/tmp/";
+    if (!tmp || !*tmp)
+        return PrivateTempFolder();
+    std::string folder = tmp;
     if (folder.back() != '/')
         folder.push_back('/');
     return folder;
 }
+
+bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
+                 std::unordered_set<std::string>& names)
+{
+    DIR* dir = ::opendir(NativePath(folder.empty() ? std::string(".") : folder).c_str());
+    if (!dir)
+        return false;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() >= prefix.size() + suffix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+            names.insert(name);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+std::string FileNameKey(const std::string& name) { return name; }
 
 } // namespace platform

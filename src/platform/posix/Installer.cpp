@@ -5,7 +5,7 @@
 // No installer here: the registry answers (see Installer.cpp).
 namespace platform::InstallerBackend {
 
-const bool kHasInstaller = false;
+const ComponentLookup kDefaultLookup = &RegistryComponentPath;
 bool ProductCode(const std::string&, std::string&) { return false; }
 ComponentState Locate(const std::string&, std::string&) { return ComponentState::Unknown; }
 void InstallMissing(const std::string&, const std::string&) {}

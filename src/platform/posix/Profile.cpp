@@ -1,6 +1,6 @@
 #include "platform/Profile.h"
 
-#include "platform/IniFile.h"
+#include "platform/emulated/IniFile.h"
 
 namespace platform {
 
@@ -15,5 +15,18 @@ bool WriteProfileValue(const std::string& section, const std::string& key, const
 {
     return IniWriteValue(section, key, value, path);
 }
+
+ProfileBatch::ProfileBatch() { IniBeginBatch(); }
+
+ProfileBatch::~ProfileBatch()
+{
+    try {
+        IniEndBatch();
+    } catch (...) {
+        // a notice that failed to show: the files were written or left as they were all the same
+    }
+}
+
+void FlushProfiles() { IniFlush(); }
 
 } // namespace platform

@@ -8,9 +8,7 @@
 
 namespace platform {
 
-namespace {
-
-FileError::Cause CauseOf(int code)
+FileError::Cause CauseOfErrno(int code)
 {
     switch (code) {
     case ENOENT: return FileError::Cause::NotFound;
@@ -20,12 +18,16 @@ FileError::Cause CauseOf(int code)
     case EISDIR: return FileError::Cause::AccessDenied;
     case ENOTDIR:
     case ENAMETOOLONG: return FileError::Cause::BadPath;
-    case ENOSPC: return FileError::Cause::DiskFull;
+    case ENOSPC:
+    case EDQUOT: return FileError::Cause::DiskFull;
+    case EEXIST: return FileError::Cause::AlreadyExists;
     case EBUSY:
     case ETXTBSY: return FileError::Cause::SharingViolation;
     default: return FileError::Cause::Generic;
     }
 }
+
+namespace {
 
 class PosixFile final : public RawFile {
 public:
@@ -88,6 +90,7 @@ std::unique_ptr<RawFile> OpenRawFile(const std::string& path, OpenMode mode, Fil
     case OpenMode::WriteExclusive: flags |= O_WRONLY; break;
     case OpenMode::CreateDenyRead:
     case OpenMode::BinaryCreate: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
+    case OpenMode::CreateNew: flags |= O_WRONLY | O_CREAT | O_EXCL; break;
     }
     const std::string native = NativePath(path);
     if (native.empty()) {
@@ -100,7 +103,7 @@ std::unique_ptr<RawFile> OpenRawFile(const std::string& path, OpenMode mode, Fil
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         error.osCode = errno;
-        error.cause = CauseOf(errno);
+        error.cause = CauseOfErrno(errno);
         return nullptr;
     }
     return std::make_unique<PosixFile>(fd);

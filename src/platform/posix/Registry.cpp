@@ -13,7 +13,7 @@ namespace platform {
 bool ReadRegistryValue(RegistryHive hive, const std::string& key, const std::string& valueName,
                        std::size_t bufferSize, std::string& out)
 {
-    const RegistryStore store = LoadRegistryFromEnvironment();
+    const RegistryStore& store = CurrentRegistry();
     const RegistryData* data = store.Find(hive, key, valueName);
     if (!data)
         return false;

@@ -282,13 +282,12 @@ const RegistryData* RegistryStore::Find(RegistryHive hive, const std::string& ke
     return value == found->second.end() ? nullptr : &value->second;
 }
 
-RegistryStore LoadRegistryFromEnvironment()
+std::vector<std::string> RegistryFileList()
 {
-    RegistryStore store;
+    std::vector<std::string> files;
     const char* list = std::getenv("QTCM_REGISTRY");
     if (!list)
-        return store;
-    std::vector<std::string> files;
+        return files;
     std::string current;
     for (const char* p = list;; ++p) {
         if (*p == ':' || *p == '\0') {
@@ -301,6 +300,13 @@ RegistryStore LoadRegistryFromEnvironment()
             current.push_back(*p);
         }
     }
+    return files;
+}
+
+RegistryStore LoadRegistryFromEnvironment()
+{
+    RegistryStore store;
+    const std::vector<std::string> files = RegistryFileList();
     for (auto it = files.rbegin(); it != files.rend(); ++it) {
         std::string content;
         if (ReadWholeFile(*it, content))

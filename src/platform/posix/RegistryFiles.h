@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -35,7 +36,12 @@ private:
     std::map<std::string, std::map<std::string, RegistryData>> m_keys; // folded key path -> values
 };
 
-// The registry files named by QTCM_REGISTRY, read afresh (they are small and read seldom).
+// The files QTCM_REGISTRY names, in its order.
+std::vector<std::string> RegistryFileList();
+// The registry files named by QTCM_REGISTRY, read afresh.
 RegistryStore LoadRegistryFromEnvironment();
+// The same, read once and kept while the variable and the files stay as they are (the same names,
+// sizes and modification times): a translation asks the registry a dozen times.
+const RegistryStore& CurrentRegistry();
 
 } // namespace platform

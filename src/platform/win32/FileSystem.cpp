@@ -1,11 +1,14 @@
 #include "platform/FileSystem.h"
 
+#include "platform/AsciiCase.h"
+
 #include <io.h>
 #include <windows.h>
 
 namespace platform {
 
 const char kPathSeparator = '\\';
+const char kLineEnd[] = "\r\n";
 
 bool PathExists(const std::string& path) { return ::_access(path.c_str(), 0) == 0; }
 bool CanRead(const std::string& path) { return ::_access(path.c_str(), 4) == 0; }
@@ -21,5 +24,28 @@ std::string TempFolder()
         folder.push_back('\\');
     return folder;
 }
+
+bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
+                 std::unordered_set<std::string>& names)
+{
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/')
+        pattern.push_back('\\');
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = ::FindFirstFileA((pattern + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND; // an empty folder
+    const std::string low = FoldCase(prefix), high = FoldCase(suffix);
+    do {
+        const std::string name = FileNameKey(found.cFileName);
+        if (name.size() >= low.size() + high.size() && name.compare(0, low.size(), low) == 0 &&
+            name.compare(name.size() - high.size(), high.size(), high) == 0)
+            names.insert(name);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return true;
+}
+
+std::string FileNameKey(const std::string& name) { return FoldCase(name); }
 
 } // namespace platform

@@ -5,7 +5,7 @@
 
 namespace platform::InstallerBackend {
 
-const bool kHasInstaller = true;
+const ComponentLookup kDefaultLookup = nullptr;
 
 bool ProductCode(const std::string& componentId, std::string& productCode)
 {

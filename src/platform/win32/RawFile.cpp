@@ -20,6 +20,8 @@ FileError::Cause CauseOf(DWORD code)
     case ERROR_LOCK_VIOLATION: return FileError::Cause::SharingViolation;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL: return FileError::Cause::DiskFull;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return FileError::Cause::AlreadyExists;
     default: return FileError::Cause::Generic;
     }
 }
@@ -79,6 +81,7 @@ std::unique_ptr<RawFile> OpenRawFile(const std::string& path, OpenMode mode, Fil
     case OpenMode::ReadDenyWrite: access = GENERIC_READ; share = FILE_SHARE_READ; disposition = OPEN_EXISTING; break;
     case OpenMode::WriteExclusive: disposition = OPEN_EXISTING; break;
     case OpenMode::CreateDenyRead: share = FILE_SHARE_WRITE; break;
+    case OpenMode::CreateNew: share = FILE_SHARE_WRITE; disposition = CREATE_NEW; break;
     case OpenMode::BinaryCreate: break;
     }
     const HANDLE handle =
@@ -90,6 +93,44 @@ std::unique_ptr<RawFile> OpenRawFile(const std::string& path, OpenMode mode, Fil
         return nullptr;
     }
     return std::make_unique<Win32File>(handle);
+}
+
+bool ReplaceFileContent(const std::string& path, const std::string& content, FileError& error)
+{
+    error = FileError{};
+    error.path = path;
+    error.operation = "write";
+    auto fail = [&](DWORD code) {
+        error.osCode = static_cast<int>(code);
+        error.cause = CauseOf(code);
+        return false;
+    };
+    // The new bytes go beside the old file and take its place once all are written; a read-only
+    // file refuses the move, as it refuses a write.
+    static unsigned serial = 0;
+    std::string temporary;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; handle == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
+        temporary = path + ".~qtcm" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial);
+        handle = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
+            return fail(::GetLastError());
+    }
+    if (handle == INVALID_HANDLE_VALUE)
+        return fail(ERROR_FILE_EXISTS);
+    DWORD code = ERROR_SUCCESS;
+    {
+        Win32File file(handle);
+        if (!file.Write(content.data(), content.size()))
+            code = static_cast<DWORD>(file.LastError());
+    }
+    if (code == ERROR_SUCCESS && !::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+        code = ::GetLastError();
+    if (code != ERROR_SUCCESS) {
+        ::DeleteFileA(temporary.c_str());
+        return fail(code);
+    }
+    return true;
 }
 
 } // namespace platform

@@ -6,6 +6,13 @@
 // the platform's way). Reading trims the blanks around a value, drops one pair of enclosing quotes
 // and cuts the value to the buffer. The posix profile backend is this; on Windows it is compared
 // with the real functions.
+//
+// Outside a batch every write parses the file, edits it and replaces it at once. Inside a batch
+// (from IniBeginBatch to the matching IniEndBatch) each file is parsed on its first use and kept:
+// reads and writes go to that copy, and each edited file is written once when the batch ends or
+// IniFlush is called. Files are always replaced whole (written beside the old one and renamed over
+// it), so a failed write leaves the old file as it was; a write that fails at the end of a batch
+// reaches the user as a file error notice.
 #include <cstddef>
 #include <string>
 
@@ -13,7 +20,13 @@ namespace platform {
 
 std::string IniReadValue(const std::string& section, const std::string& key, const std::string& defaultValue,
                          const std::string& path, std::size_t bufferSize);
+// False when the file cannot be read, cannot be created (no such folder) or is read-only, or,
+// outside a batch, when writing it failed.
 bool IniWriteValue(const std::string& section, const std::string& key, const std::string& value,
                    const std::string& path);
+
+void IniBeginBatch();
+void IniEndBatch(); // the outermost end writes the edited files and forgets every copy
+void IniFlush();    // writes the edited files now and forgets every copy; the batch goes on
 
 } // namespace platform
