@@ -8,9 +8,10 @@
 
 namespace {
 
-// A button wider than this many letters is measured as this wide: the file's 16-bit positions
-// cannot hold wider pads anyway, and the measured text must stay a reasonable size.
-constexpr int kMaxButtonChars = 1000;
+// A button wider than this many letters is measured as this wide, so that the measured text stays
+// a reasonable size. Up to it a button is measured as wide as the statement asks; positions past
+// the file's 16-bit fields wrap there.
+constexpr int kMaxButtonChars = 65535;
 
 // a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.
 int MulDiv(int a, int b, int c)

@@ -93,6 +93,10 @@ TEST_F(QuickPad, FixedMetricsMakeTenCharacterButtons88By20)
     const platform::TextExtent size = ButtonSize();
     EXPECT_EQ(size.cx, 88);
     EXPECT_EQ(size.cy, 20);
+    // A wide button is measured in full, not cut to some shorter text.
+    platform::TextExtent wide;
+    m_converter.m_utility.MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, wide, 2000);
+    EXPECT_EQ(wide.cx, 2000 * 8 + 8);
     EXPECT_EQ(CQIUtility::ScalePixels(4, true), 12);
     EXPECT_EQ(CQIUtility::ScalePixels(-7, false), -21);
 }
