@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -46,5 +47,9 @@ int CQIUtility::ScalePixels(int pixels, bool horizontal)
     // Single precision, truncated toward zero: the numbers the files have always held.
     const float inches = static_cast<float>(pixels) / static_cast<float>(perInch);
     const float units = inches * 288.0f;
+    // A result past the integer range (a pad millions of pixels wide) is the processor's
+    // "indefinite" integer, the smallest one, rather than undefined behaviour.
+    if (!(units > -2147483648.0f && units < 2147483648.0f))
+        return std::numeric_limits<int>::min();
     return static_cast<int>(units);
 }
