@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
-// A button wider than this many letters is measured as this wide: the file's 16-bit positions
-// cannot hold wider pads anyway, and the measured text must stay a reasonable size.
-constexpr int kMaxButtonChars = 1000;
+// A button wider than this many letters is measured as this wide, so that the measured text stays
+// a reasonable size. Up to it a button is measured as wide as the statement asks; positions past
+// the file's 16-bit fields wrap there.
+constexpr int kMaxButtonChars = 65535;
 
 // a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.
 int MulDiv(int a, int b, int c)
@@ -45,5 +47,9 @@ int CQIUtility::ScalePixels(int pixels, bool horizontal)
     // Single precision, truncated toward zero: the numbers the files have always held.
     const float inches = static_cast<float>(pixels) / static_cast<float>(perInch);
     const float units = inches * 288.0f;
+    // A result past the integer range (a pad millions of pixels wide) is the processor's
+    // "indefinite" integer, the smallest one, rather than undefined behaviour.
+    if (!(units > -2147483648.0f && units < 2147483648.0f))
+        return std::numeric_limits<int>::min();
     return static_cast<int>(units);
 }

@@ -16,6 +16,8 @@ constexpr int kDefaultWidth = 10; // characters
 
 // Every position of the file is a 16-bit value; pixel arithmetic wraps as it does there.
 int Wrap16(long long value) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(value & 0xFFFF)); }
+// The pad's size is worked out in 32-bit integers before it is scaled, and wraps as they do.
+int Wrap32(long long value) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(value & 0xFFFFFFFF)); }
 
 } // namespace
 
@@ -118,8 +120,8 @@ bool CQIQuickPadConverter::WriteQuickPad(const PropertyList& properties, const s
     bars::QuickPad pad;
     pad.marginX = CQIUtility::ScalePixels(kMargin, true);
     pad.marginY = CQIUtility::ScalePixels(kMargin, false);
-    pad.width = CQIUtility::ScalePixels(Wrap16(static_cast<long long>(layout.columns) * button.cx + kPadding), true);
-    pad.height = CQIUtility::ScalePixels(Wrap16(static_cast<long long>(layout.rows) * button.cy + kPadding), false);
+    pad.width = CQIUtility::ScalePixels(Wrap32(static_cast<long long>(layout.columns) * button.cx + kPadding), true);
+    pad.height = CQIUtility::ScalePixels(Wrap32(static_cast<long long>(layout.rows) * button.cy + kPadding), false);
     pad.background = static_cast<std::uint16_t>(PaletteIndex(kWhite));
     CQIUtility::SplitPath(padPath, pad.name, 0);
 

@@ -8,6 +8,8 @@
 
 #include "bars/BarHarness.h"
 
+#include <limits>
+
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -93,6 +95,10 @@ TEST_F(QuickPad, FixedMetricsMakeTenCharacterButtons88By20)
     const platform::TextExtent size = ButtonSize();
     EXPECT_EQ(size.cx, 88);
     EXPECT_EQ(size.cy, 20);
+    // A wide button is measured in full, not cut to some shorter text.
+    platform::TextExtent wide;
+    m_converter.m_utility.MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, wide, 2000);
+    EXPECT_EQ(wide.cx, 2000 * 8 + 8);
     EXPECT_EQ(CQIUtility::ScalePixels(4, true), 12);
     EXPECT_EQ(CQIUtility::ScalePixels(-7, false), -21);
 }
@@ -236,6 +242,21 @@ TEST_F(QuickPad, HostileInputEndsCleanly)
     // A statement cut short after its first caption.
     EXPECT_FALSE(ConvertBar({"ButtonPad", "Columns", "\"2\"", "Caption"}));
     EXPECT_TRUE(m_notices.empty());
+}
+
+TEST_F(QuickPad, HugePadSizeIsScaledFromItsFullPixelCount)
+{
+    if (!FixedScreenMetrics())
+        GTEST_SKIP() << "the numbers below are those of the fixed metrics";
+    // 2,000,000 columns of 88 pixels and 3,000,000 rows of 20: 176,000,010 x 60,000,010 pixels,
+    // scaled in single precision to 528,000,064 x 180,000,016 units, of which the file keeps the
+    // low 16 bits. Cutting the pixels to 16 bits first would give other numbers.
+    ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"3000000\"", "Columns", "\"2000000\""}, 1)));
+    const bars::QuickPad pad = ReadBack();
+    EXPECT_EQ(static_cast<std::uint16_t>(pad.width), 528000064u % 65536);
+    EXPECT_EQ(static_cast<std::uint16_t>(pad.height), 180000016u % 65536);
+    // Past the integer range the scaled value is the smallest integer, not undefined behaviour.
+    EXPECT_EQ(CQIUtility::ScalePixels(2000000000, true), std::numeric_limits<int>::min());
 }
 
 TEST_F(QuickPad, FileThatCannotBeCreatedIsAFileError)
