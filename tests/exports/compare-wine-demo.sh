@@ -48,7 +48,12 @@ if ! "$wine" reg import "$(winpath "$root/examples/registry/example-desk.reg")" 
   exit 1
 fi
 win_report=$(winpath "$work/wine/report.txt")
-win_examples=$(winpath "$root/examples")
+# A 64-bit process cannot load the 32-bit menu library a real installation has: the Wine run gets a
+# copy of the example installation whose torqa.dlr is its 64-bit twin (the same resource script).
+mkdir -p "$work/examples64"
+cp -r "$root/examples/torqa" "$work/examples64/"
+cp "$root/examples/torqa/torqa64.dlr" "$work/examples64/torqa/torqa.dlr"
+win_examples=$(winpath "$work/examples64")
 win_demo=$(winpath "$work/wine")
 if ! (cd "$root/examples/qim/Sessions" &&
   QTCM_EXAMPLES=$win_examples QTCM_DEMO=$win_demo \
@@ -75,11 +80,22 @@ for source in "${sessions[@]}"; do
     status=1
   fi
 done
-# Key maps are binary and made from the keyboard's own names: byte for byte the same.
-for map in "$work"/native/Schemes/*.tkm; do
+# Key maps are made from the keyboard's own names, toolbars from our own button images: byte for
+# byte the same. (QuickPads are measured with the screen's font, which Wine's fonts measure
+# otherwise than the fixed Arial metrics of the Linux build: they are left out.)
+for map in "$work"/native/Schemes/*.tkm "$work"/native/Schemes/*.ttb; do
   [ -e "$map" ] || continue
   if ! cmp -s "$map" "$work/wine/Schemes/$(basename "$map")"; then
     echo "differs under Wine: Schemes/$(basename "$map")"
+    status=1
+  fi
+done
+# Menu documents name the macros they run by path: compared as the session files are.
+for document in "$work"/native/Schemes/*.cmu; do
+  [ -e "$document" ] || continue
+  if ! cmp -s <(normalize "$document") <(normalize "$work/wine/Schemes/$(basename "$document")"); then
+    echo "differs under Wine: Schemes/$(basename "$document")"
+    diff <(normalize "$document") <(normalize "$work/wine/Schemes/$(basename "$document")") || true
     status=1
   fi
 done
