@@ -40,9 +40,7 @@ protected:
         ASSERT_TRUE(m_report.Open(m_desk.Path("report.txt"), platform::OpenMode::WriteExclusive, true, error));
         m_session = m_desk.Sessions() + kSep + "MYSESS.TDP";
         WriteFile(m_session, "[Session]\r\nTitle=\r\n");
-        platform::SetNoticeHandler(
-            [](const char* message, void* notices) { static_cast<std::vector<std::string>*>(notices)->push_back(message); },
-            &m_notices);
+        platform::SetNoticeHandler(&CollectNotice, &m_notices);
     }
     void TearDown() override
     {
@@ -70,14 +68,7 @@ protected:
     }
     void InstallTranslator()
     {
-        std::string path;
-        for (char c : ExecutableDir() + kSep + QTCM_MACRO_TRANSLATOR) {
-            if (c == '\\')
-                path.push_back('\\');
-            path.push_back(c);
-        }
-        m_desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" +
-                           std::string(CQIMacroLibrary::kComponentId) + "\"=\"" + path + "\"\r\n");
+        m_desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
     }
 
     TestDesk m_desk;

@@ -15,11 +15,6 @@
 
 namespace testing_support {
 
-inline std::string ExampleMenuLibrary()
-{
-    return std::string(QTCM_EXAMPLES_DIR) + kSep + "torqa" + kSep + (sizeof(void*) == 8 ? "torqa64.dlr" : "torqa.dlr");
-}
-
 class MenuHarness : public ::testing::Test {
 protected:
     static constexpr const char* kStart = "<CustomMenu Version=\"1\" TerminalType=\"VT\" Language=\"ENU\" ><Menu>";
@@ -32,7 +27,7 @@ protected:
         : m_desk(options), m_expectMenu(withLibrary && options.withInstallPath)
     {
         if (withLibrary)
-            WriteFile(m_desk.Install() + kSep + "torqa.dlr", ReadFile(ExampleMenuLibrary()));
+            m_desk.AddExampleMenu();
         m_converter = std::make_unique<CQIMenuConverter>();
         WriteFile(m_desk.Path("report.txt"), "");
         platform::FileError error;
