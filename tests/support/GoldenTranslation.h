@@ -25,13 +25,17 @@ protected:
     // session folder, with a separator at its end).
     std::string Expected(const std::string& name) const;
 
-    std::string m_folder;
-    std::string m_sessions;
+    // What Translate left: the paths of the copied session, the report and the new session file,
+    // and the run's counts.
     std::string source;
     std::string report;
     std::string created;
     unsigned unconverted = 0;
     unsigned unrecognized = 0;
+
+private:
+    std::string m_folder;
+    std::string m_sessions;
 };
 
 } // namespace testing_support
