@@ -4,13 +4,13 @@
 #include "actions/CQIMacroLibrary.h"
 #include "actions/MacroReportPath.h"
 #include "converters/CQIConverter.h"
-#include "platform/Files.h"
 #include "platform/Installer.h"
 #include "platform/Notice.h"
 #include "platform/Profile.h"
 
 #include "support/HexBytes.h"
 #include "support/TestDesk.h"
+#include "support/TestReport.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +35,7 @@ protected:
     void SetUp() override
     {
         platform::SetRegistryComponents(true);
-        WriteFile(m_desk.Path("report.txt"), "");
-        platform::FileError error;
-        ASSERT_TRUE(m_report.Open(m_desk.Path("report.txt"), platform::OpenMode::WriteExclusive, true, error));
+        ASSERT_TRUE(m_report.OpenEmpty(m_desk.Path("report.txt"), true));
         m_session = m_desk.Sessions() + kSep + "MYSESS.TDP";
         WriteFile(m_session, "[Session]\r\nTitle=\r\n");
         platform::SetNoticeHandler(&CollectNotice, &m_notices);
@@ -57,11 +55,7 @@ protected:
         return converter.Convert(properties, m_session.c_str(), m_desk.Schemes().c_str());
     }
 
-    std::string Report()
-    {
-        m_report.Close();
-        return ReadFile(m_desk.Path("report.txt"));
-    }
+    std::string Report() { return m_report.Text(); }
     std::string Value(const std::string& key) const
     {
         return platform::ReadProfileValue("Session", key, "<absent>", m_session);
@@ -72,7 +66,7 @@ protected:
     }
 
     TestDesk m_desk;
-    platform::File m_report;
+    TestReport m_report;
     std::string m_session;
     std::vector<std::string> m_notices;
 };
