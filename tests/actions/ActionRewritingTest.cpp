@@ -4,10 +4,10 @@
 #include "actions/CQIMacroLibrary.h"
 #include "actions/MacroReportPath.h"
 #include "converters/CQIConverter.h"
-#include "platform/Files.h"
 #include "platform/Installer.h"
 
 #include "support/TestDesk.h"
+#include "support/TestReport.h"
 
 #include <gtest/gtest.h>
 
@@ -72,9 +72,7 @@ protected:
     {
         platform::SetComponentLookup(&platform::RegistryComponentPath);
         m_device.m_sourceSessionDir = m_desk.QimSessions();
-        WriteFile(m_desk.Path("report.txt"), "");
-        platform::FileError error;
-        m_report.Open(m_desk.Path("report.txt"), platform::OpenMode::WriteExclusive, false, error);
+        m_report.OpenEmpty(m_desk.Path("report.txt"), false);
         m_device.m_reportFile = &m_report;
     }
     void TearDown() override
@@ -82,25 +80,14 @@ protected:
         MacroReportPath().clear(); // process-wide: later runs would append this test's macro report
         platform::SetComponentLookup(nullptr);
     }
-    std::string Report()
-    {
-        m_report.Close();
-        return ReadFile(m_desk.Path("report.txt"));
-    }
+    std::string Report() { return m_report.Text(); }
     void InstallTranslator()
     {
-        std::string path;
-        for (char c : ExecutableDir() + kSep + QTCM_MACRO_TRANSLATOR) {
-            if (c == '\\')
-                path.push_back('\\');
-            path.push_back(c);
-        }
-        m_desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" +
-                           std::string(CQIMacroLibrary::kComponentId) + "\"=\"" + path + "\"\r\n");
+        m_desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
     }
     TestDesk m_desk;
     Device m_device;
-    platform::File m_report;
+    TestReport m_report;
     ActionChoices m_choices;
 };
 

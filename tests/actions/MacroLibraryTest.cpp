@@ -13,25 +13,12 @@ namespace {
 
 using namespace testing_support;
 
-std::string Escaped(const std::string& path)
-{
-    std::string out;
-    for (char c : path) {
-        if (c == '\\')
-            out.push_back('\\');
-        out.push_back(c);
-    }
-    return out;
-}
-
 // A desk whose registry knows the macro translator component (or not).
 class MacroLibrary : public ::testing::Test {
 protected:
     void Install(const char* library, const std::string& extra = "")
     {
-        m_desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" +
-                           std::string(CQIMacroLibrary::kComponentId) + "\"=\"" +
-                           Escaped(ExecutableDir() + kSep + library) + "\"\r\n" + extra);
+        m_desk.AddComponent(CQIMacroLibrary::kComponentId, library, extra);
     }
     // The registry names the component's file here on every platform, instead of a product
     // registered with the real installer.
@@ -145,7 +132,7 @@ TEST_F(MacroLibrary, WithoutAWritableMacroDirectoryTheTemporaryFolderIsUsed)
 {
     Install(QTCM_MACRO_TRANSLATOR,
             "[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Directories]\r\n\"TBM\"=\"" +
-                Escaped(m_desk.Path("missing")) + "\"\r\n");
+                RegistryEscaped(m_desk.Path("missing")) + "\"\r\n");
     CQIMacroContext context;
     std::string named = "\\QTCMTEST.TBM";
     EXPECT_TRUE(context.TranslateMacroNamed("SEND(\"x\")", named));

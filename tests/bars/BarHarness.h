@@ -15,7 +15,7 @@ protected:
     void SetUp() override
     {
         ConverterHarness<Converter>::SetUp();
-        platform::SetNoticeHandler(&Collect, &m_notices);
+        platform::SetNoticeHandler(&CollectNotice, &m_notices);
     }
     void TearDown() override { platform::SetNoticeHandler(nullptr, nullptr); }
 
@@ -30,11 +30,6 @@ protected:
     static std::string Be16(unsigned v) { return {static_cast<char>((v >> 8) & 0xFF), static_cast<char>(v & 0xFF)}; }
     static std::string Counted(const std::string& text) { return Be16(static_cast<unsigned>(text.size())) + text; }
     static std::string CountedZ(const std::string& text) { return Counted(text + '\0'); }
-
-    static void Collect(const char* message, void* context)
-    {
-        static_cast<std::vector<std::string>*>(context)->emplace_back(message);
-    }
     std::vector<std::string> m_notices;
 };
 

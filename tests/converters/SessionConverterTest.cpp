@@ -5,6 +5,7 @@
 #include "platform/Profile.h"
 
 #include "support/TestDesk.h"
+#include "support/TestReport.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +23,7 @@ protected:
                   "[KERMIT]\r\nCPType=FTKERMIT\r\nName=Kermit\r\n");
         WriteFile(m_desk.Install() + kSep + "ENU" + kSep + "gi32.ini", "[TELNET]\r\nCPModule=TQTEL.DLL\r\n");
         WriteFile(Target(), "[Session]\r\nTitle=\r\n");
-        WriteFile(m_desk.Path("report.txt"), "");
-        platform::FileError error;
-        EXPECT_TRUE(m_report.Open(m_desk.Path("report.txt"), platform::OpenMode::WriteExclusive, false, error));
+        EXPECT_TRUE(m_report.OpenEmpty(m_desk.Path("report.txt"), false));
         m_converter.m_reportFile = &m_report;
     }
 
@@ -37,8 +36,7 @@ protected:
     // The report lines written since the last call.
     std::string Report()
     {
-        m_report.Close();
-        const std::string text = ReadFile(m_desk.Path("report.txt"));
+        const std::string text = m_report.Text();
         platform::FileError error;
         m_report.Open(m_desk.Path("report.txt"), platform::OpenMode::WriteExclusive, false, error);
         m_report.SeekToEnd();
@@ -48,7 +46,7 @@ protected:
     }
 
     TestDesk m_desk;
-    platform::File m_report;
+    TestReport m_report;
     CQISessionConverter m_converter;
     std::size_t m_reported = 0;
 };

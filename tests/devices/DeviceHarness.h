@@ -4,13 +4,13 @@
 #include "actions/CQIMacroLibrary.h"
 #include "actions/MacroReportPath.h"
 #include "converters/CQIConverter.h"
-#include "platform/Files.h"
 #include "platform/Installer.h"
 #include "platform/Notice.h"
 #include "platform/Profile.h"
 
 #include "support/HexBytes.h"
 #include "support/TestDesk.h"
+#include "support/TestReport.h"
 
 #include <gtest/gtest.h>
 
@@ -35,14 +35,10 @@ protected:
     void SetUp() override
     {
         platform::SetComponentLookup(&platform::RegistryComponentPath);
-        WriteFile(m_desk.Path("report.txt"), "");
-        platform::FileError error;
-        ASSERT_TRUE(m_report.Open(m_desk.Path("report.txt"), platform::OpenMode::WriteExclusive, true, error));
+        ASSERT_TRUE(m_report.OpenEmpty(m_desk.Path("report.txt"), true));
         m_session = m_desk.Sessions() + kSep + "MYSESS.TDP";
         WriteFile(m_session, "[Session]\r\nTitle=\r\n");
-        platform::SetNoticeHandler(
-            [](const char* message, void* notices) { static_cast<std::vector<std::string>*>(notices)->push_back(message); },
-            &m_notices);
+        platform::SetNoticeHandler(&CollectNotice, &m_notices);
     }
     void TearDown() override
     {
@@ -59,29 +55,18 @@ protected:
         return converter.Convert(properties, m_session.c_str(), m_desk.Schemes().c_str());
     }
 
-    std::string Report()
-    {
-        m_report.Close();
-        return ReadFile(m_desk.Path("report.txt"));
-    }
+    std::string Report() { return m_report.Text(); }
     std::string Value(const std::string& key) const
     {
         return platform::ReadProfileValue("Session", key, "<absent>", m_session);
     }
     void InstallTranslator()
     {
-        std::string path;
-        for (char c : ExecutableDir() + kSep + QTCM_MACRO_TRANSLATOR) {
-            if (c == '\\')
-                path.push_back('\\');
-            path.push_back(c);
-        }
-        m_desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" +
-                           std::string(CQIMacroLibrary::kComponentId) + "\"=\"" + path + "\"\r\n");
+        m_desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
     }
 
     TestDesk m_desk;
-    platform::File m_report;
+    TestReport m_report;
     std::string m_session;
     std::vector<std::string> m_notices;
 };

@@ -1,10 +1,9 @@
 #pragma once
 // Runs one display converter against a session file and a report of its own, and reads both back.
 #include "converters/CQIConverter.h"
-#include "platform/Files.h"
 #include "platform/Profile.h"
 
-#include "support/TestSupport.h"
+#include "support/TestReport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +19,7 @@ protected:
 
     void SetUp() override
     {
-        WriteFile(m_dir / "report.txt", "");
-        platform::FileError error;
-        ASSERT_TRUE(m_report.Open(m_dir / "report.txt", platform::OpenMode::WriteExclusive, true, error));
+        ASSERT_TRUE(m_report.OpenEmpty(m_dir / "report.txt", true));
         m_converter.m_reportFile = &m_report;
         m_session = m_dir / "session.TDP";
     }
@@ -30,11 +27,7 @@ protected:
     bool Convert(const PropertyList& properties) { return m_converter.Convert(properties, m_session.c_str(), ""); }
 
     // The report as written so far; the report is closed.
-    std::string Report()
-    {
-        m_report.Close();
-        return ReadFile(m_dir / "report.txt");
-    }
+    std::string Report() { return m_report.Text(); }
 
     std::string Value(const std::string& section, const std::string& key) const
     {
@@ -45,7 +38,7 @@ protected:
     static std::string Unrecognized(const std::string& text) { return "Unreconnized property:\t" + text + "\n"; }
 
     TempDir m_dir;
-    platform::File m_report;
+    TestReport m_report;
     std::string m_session;
     Converter m_converter;
 };

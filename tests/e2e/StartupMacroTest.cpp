@@ -16,9 +16,7 @@ TEST_F(StartupMacro, NamedInTheSessionAndReportedAtTheEnd)
     GTEST_SKIP() << "Windows Installer knows no macro translator here; the client's own suite covers Windows";
 #endif
     TestDesk desk;
-    desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" +
-                     std::string("{6D0C2A57-91B4-4E8F-B3A2-5C7E19F04D68}") + "\"=\"" + ExecutableDir() + kSep +
-                     QTCM_MACRO_TRANSLATOR + "\"\r\n");
+    desk.AddComponent("{6D0C2A57-91B4-4E8F-B3A2-5C7E19F04D68}", QTCM_MACRO_TRANSLATOR);
     const std::string macro = desk.QimSessions() + kSep + "Logon.qtm";
     WriteFile(macro, "// sign on\r\nWAIT(\"login:\")\r\nSEND(\"me^M\")\r\nBEEP()\r\n");
     const std::string source = desk.QimSessions() + kSep + "Start.qtc";

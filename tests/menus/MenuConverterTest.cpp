@@ -103,9 +103,7 @@ TEST_F(MenuConverter, DocumentNames)
 TEST_F(MenuConverter, DocumentThatCannotBeCreatedWritesNoKeys)
 {
     std::vector<std::string> notices;
-    platform::SetNoticeHandler([](const char* message, void* into) {
-        static_cast<std::vector<std::string>*>(into)->push_back(message);
-    }, &notices);
+    platform::SetNoticeHandler(&CollectNotice, &notices);
     const std::string session = SessionFile("Lost.TDP");
     const std::string missing = m_desk.Path("no-such-folder");
     EXPECT_FALSE(m_converter->Convert({"Menus"}, session.c_str(), missing.c_str()));

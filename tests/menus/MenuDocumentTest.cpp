@@ -227,14 +227,7 @@ protected:
     {
         MenuHarness::SetUp();
         platform::SetComponentLookup(&platform::RegistryComponentPath);
-        std::string path;
-        for (char c : ExecutableDir() + kSep + QTCM_MACRO_TRANSLATOR) {
-            if (c == '\\')
-                path.push_back('\\');
-            path.push_back(c);
-        }
-        m_desk.AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" +
-                           std::string(CQIMacroLibrary::kComponentId) + "\"=\"" + path + "\"\r\n");
+        m_desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
     }
     void TearDown() override { platform::SetComponentLookup(nullptr); }
 };

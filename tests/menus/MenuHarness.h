@@ -3,10 +3,10 @@
 // library (the width of the running test program, so the real menu functions can load it too).
 #include "actions/MacroReportPath.h"
 #include "menus/CQIMenuConverter.h"
-#include "platform/Files.h"
 #include "platform/Profile.h"
 
 #include "support/TestDesk.h"
+#include "support/TestReport.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,6 @@
 #include <string>
 
 namespace testing_support {
-
-inline std::string ExampleMenuLibrary()
-{
-    return std::string(QTCM_EXAMPLES_DIR) + kSep + "torqa" + kSep + (sizeof(void*) == 8 ? "torqa64.dlr" : "torqa.dlr");
-}
 
 class MenuHarness : public ::testing::Test {
 protected:
@@ -32,11 +27,9 @@ protected:
         : m_desk(options), m_expectMenu(withLibrary && options.withInstallPath)
     {
         if (withLibrary)
-            WriteFile(m_desk.Install() + kSep + "torqa.dlr", ReadFile(ExampleMenuLibrary()));
+            m_desk.AddExampleMenu();
         m_converter = std::make_unique<CQIMenuConverter>();
-        WriteFile(m_desk.Path("report.txt"), "");
-        platform::FileError error;
-        m_report.Open(m_desk.Path("report.txt"), platform::OpenMode::WriteExclusive, false, error);
+        m_report.OpenEmpty(m_desk.Path("report.txt"), false);
         m_converter->m_reportFile = &m_report;
         m_converter->m_sourceSessionDir = m_desk.QimSessions();
     }
@@ -50,11 +43,7 @@ protected:
     ~MenuHarness() override { MacroReportPath().clear(); } // process-wide: later runs would append it
 
     std::string Document(const PropertyList& tokens) { return m_converter->BuildMenuDocument(tokens); }
-    std::string Report()
-    {
-        m_report.Close();
-        return ReadFile(m_desk.Path("report.txt"));
-    }
+    std::string Report() { return m_report.Text(); }
     std::string SessionValue(const std::string& session, const std::string& key) const
     {
         return platform::ReadProfileValue("Session", key, "<absent>", session);
@@ -62,7 +51,7 @@ protected:
 
     TestDesk m_desk;
     bool m_expectMenu;
-    platform::File m_report;
+    TestReport m_report;
     std::unique_ptr<CQIMenuConverter> m_converter;
 };
 

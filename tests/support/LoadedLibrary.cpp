@@ -1,4 +1,5 @@
 #include "support/LoadedLibrary.h"
+#include "support/TestSupport.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -7,10 +8,6 @@
 #endif
 
 namespace testing_support {
-
-namespace {
-void Collect(const char* message, void* context) { static_cast<std::vector<std::string>*>(context)->push_back(message); }
-} // namespace
 
 void* LoadedLibrary::Symbol(const char* name)
 {
@@ -51,7 +48,7 @@ void LoadedLibrary::SetUp()
     decltype(&QTCmSetNoticeHandler) setNoticeHandler = nullptr;
     bind("QTCmSetNoticeHandler", setNoticeHandler);
     if (setNoticeHandler)
-        setNoticeHandler(&Collect, &notices);
+        setNoticeHandler(&CollectNotice, &notices);
 }
 
 void LoadedLibrary::TearDown()

@@ -28,8 +28,7 @@ void TestDesk::AddRegistry(const std::string& exportText)
     WriteRegistry();
 }
 
-namespace {
-std::string Escaped(const std::string& path)
+std::string RegistryEscaped(const std::string& path)
 {
     std::string out;
     for (char c : path) {
@@ -39,7 +38,18 @@ std::string Escaped(const std::string& path)
     }
     return out;
 }
-} // namespace
+
+void TestDesk::AddComponent(const std::string& id, const std::string& library, const std::string& more)
+{
+    AddRegistry("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\r\n\"" + id + "\"=\"" +
+                RegistryEscaped(ExecutableDir() + kSep + library) + "\"\r\n" + more);
+}
+
+void TestDesk::AddExampleMenu()
+{
+    const char* library = sizeof(void*) == 8 ? "torqa64.dlr" : "torqa.dlr";
+    WriteFile(Install() + kSep + "torqa.dlr", ReadFile(std::string(QTCM_EXAMPLES_DIR) + kSep + "torqa" + kSep + library));
+}
 
 void TestDesk::WriteRegistry()
 {
@@ -53,14 +63,14 @@ void TestDesk::WriteRegistry()
                       "[-HKEY_LOCAL_MACHINE\\Software\\Classes\\TORQA!.Session.1]\r\n\r\n"
                       "[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!]\r\n";
     if (m_options.withInstallPath)
-        reg += "\"InstallPath\"=\"" + Escaped(Install()) + "\"\r\n";
+        reg += "\"InstallPath\"=\"" + RegistryEscaped(Install()) + "\"\r\n";
     reg += "\"Language\"=\"ENU\"\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Directories]\r\n";
-    reg += "\"TDP\"=\"" + Escaped(Sessions()) + "\"\r\n";
-    reg += "\"TBM\"=\"" + Escaped(Macros()) + "\"\r\n";
-    reg += "\"TQP\"=\"" + Escaped(Schemes()) + "\"\r\n\r\n";
+    reg += "\"TDP\"=\"" + RegistryEscaped(Sessions()) + "\"\r\n";
+    reg += "\"TBM\"=\"" + RegistryEscaped(Macros()) + "\"\r\n";
+    reg += "\"TQP\"=\"" + RegistryEscaped(Schemes()) + "\"\r\n\r\n";
     reg += "[HKEY_LOCAL_MACHINE\\Software\\Classes\\.qtc]\r\n@=\"" + m_options.classVersion + "\"\r\n\r\n";
     reg += "[HKEY_CURRENT_USER\\Software\\Korvanesta\\QIM!\\5.10\\QIMVT]\r\n";
-    reg += "\"Directory\"=\"" + Escaped(QimSessions()) + "\"\r\n";
+    reg += "\"Directory\"=\"" + RegistryEscaped(QimSessions()) + "\"\r\n";
     WriteFile(m_dir / "desk.reg", reg);
     if (!m_extra.empty())
         WriteFile(m_dir / "extra.reg", m_extra);

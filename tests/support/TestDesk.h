@@ -30,6 +30,12 @@ public:
 
     // A registry export with more keys, read in front of the desk's own.
     void AddRegistry(const std::string& exportText);
+    // Registers a component of the TORQA! installation: its id names the library of that name
+    // beside the test program. More registry lines may follow the component's key.
+    void AddComponent(const std::string& id, const std::string& library, const std::string& more = "");
+    // The example installation's TORQA! menu library, in the width of the running program so that
+    // the real menu functions can load it too.
+    void AddExampleMenu();
 
     static const char* const kTemplate;
 
@@ -40,6 +46,9 @@ private:
     std::string m_extra;
     std::unique_ptr<ScopedEnv> m_env;
 };
+
+// A text between double quotes of a registry export: each backslash and quote behind a backslash.
+std::string RegistryEscaped(const std::string& text);
 
 // A session file: the QIM! header line, the CaptureSetup line, then the given lines, CRLF ends.
 std::string QimSession(const std::string& body);

@@ -87,6 +87,11 @@ std::string ExecutableDir()
 #endif
 }
 
+void CollectNotice(const char* message, void* notices)
+{
+    static_cast<std::vector<std::string>*>(notices)->push_back(message);
+}
+
 namespace {
 void SetVariable(const std::string& name, const char* value)
 {

@@ -37,6 +37,9 @@ void MakeDir(const std::string& path);
 // The folder of the running test program, where the libraries it tests are built.
 std::string ExecutableDir();
 
+// A notice handler that keeps each message in the std::vector<std::string> it is given.
+void CollectNotice(const char* message, void* notices);
+
 // Sets an environment variable for the test's life (restores the old value).
 class ScopedEnv {
 public:

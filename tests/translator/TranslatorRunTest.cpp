@@ -23,14 +23,10 @@ class TranslatorRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        platform::SetNoticeHandler(&Collect, &m_notices);
+        platform::SetNoticeHandler(&CollectNotice, &m_notices);
         MacroReportPath().clear(); // no macro translated in this process's earlier tests counts here
     }
     void TearDown() override { platform::SetNoticeHandler(nullptr, nullptr); }
-    static void Collect(const char* message, void* context)
-    {
-        static_cast<std::vector<std::string>*>(context)->push_back(message);
-    }
 
     // Runs one translation the way the exported function does; answers Initialize's result.
     bool Run(CQITranslator& translator, const std::string& source, const std::string& report, std::string& output,

@@ -1,0 +1,35 @@
+#include "support/GoldenTranslation.h"
+
+namespace testing_support {
+
+void GoldenTranslation::Translate(const TestDesk& desk, const std::string& name)
+{
+    m_sessions = desk.Sessions() + kSep;
+    source = desk.QimSessions() + kSep + name + ".qtc";
+    WriteFile(source, ReadFile(GoldenFile(name + ".qtc")));
+    report = desk.Path("report.txt");
+    WriteFile(report, "");
+
+    ASSERT_TRUE(initialize());
+    char output[260] = "";
+    EXPECT_TRUE(doTranslate(source.c_str(), report.c_str(), output, &unconverted, &unrecognized));
+    created = m_sessions + name + ".TDP";
+    ASSERT_EQ(std::string(output), created);
+    EXPECT_TRUE(notices.empty()) << (notices.empty() ? "" : notices[0]);
+}
+
+std::string GoldenTranslation::GoldenFile(const std::string& name) const
+{
+    std::string path = std::string(QTCM_TESTDATA_DIR) + kSep + "golden" + kSep;
+    if (!m_folder.empty())
+        path += m_folder + kSep;
+    return path + name;
+}
+
+std::string GoldenTranslation::Expected(const std::string& name) const
+{
+    return Substituted(WithoutCarriageReturns(ReadFile(GoldenFile(name))),
+                       {{"@SOURCE@", source}, {"@OUTPUT@", created}, {"@SESSIONS@", m_sessions}});
+}
+
+} // namespace testing_support
