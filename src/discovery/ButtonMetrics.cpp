@@ -1,4 +1,5 @@
-// The measuring operations of CQIUtility that the QuickPad and toolbar converters use.
+// The measuring operations of CQIUtility: a button's size from its font, and pixels at the screen's
+// resolution (the QuickPad and toolbar converters use them).
 #include "discovery/CQIUtility.h"
 
 #include "platform/Screen.h"
