@@ -2,9 +2,9 @@
 
 #include "actions/ActionIds.h"
 #include "actions/CQIMacroLibrary.h"
+#include "actions/MacroFiles.h"
 #include "converters/CQIConverter.h"
 #include "platform/AsciiCase.h"
-#include "platform/Files.h"
 
 namespace {
 
@@ -26,7 +26,11 @@ void ConvertMacro(CQIConverter& converter, Action& action, const ActionChoices& 
     bool isMacroFile = false;
     converter.ResolveMacroReference(action.operand, text, isMacroFile);
     std::string macroText = text;
-    if (isMacroFile && !platform::ReadWholeFile(text, macroText)) {
+    const char* whenMissing = choices.abandonWhenMacroFileMissing
+                                  ? "The binding is left out"
+                                  : "The binding keeps the macro's QIM! name, without a translated macro";
+    const std::string& binding = choices.binding.empty() ? choices.nameHint : choices.binding;
+    if (isMacroFile && !ReadMacroFile(converter, binding, text, whenMissing, macroText)) {
         if (choices.abandonWhenMacroFileMissing)
             return; // skipped, not reported
         macroText.clear();

@@ -9,6 +9,7 @@ class CQIConverter;
 
 struct ActionChoices {
     std::string nameHint;                   // names the TORQA! macro a macro action becomes
+    std::string binding;                    // names the binding in notices (else the name hint)
     bool abandonWhenMacroFileMissing = true; // else the macro text is empty and the action goes on
     int macroFailureReport = 3;             // report code when the macro cannot be translated
     bool keepOperandWithoutMacroText = true; // an action without macro text keeps its operand

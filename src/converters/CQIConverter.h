@@ -72,6 +72,7 @@ public:
     // Set by the dispatcher before every statement.
     platform::File* m_reportFile = nullptr;
     std::string m_sourceSessionDir;
+    std::string m_statementGroup; // the statement's group name, for the notices
     CQIUtility m_utility;
     std::int32_t m_unconverted = 0;
     std::int32_t m_unrecognized = 0;

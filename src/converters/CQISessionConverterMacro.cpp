@@ -1,8 +1,8 @@
 #include "converters/CQISessionConverter.h"
 
 #include "actions/CQIMacroLibrary.h"
+#include "actions/MacroFiles.h"
 #include "platform/AsciiCase.h"
-#include "platform/Files.h"
 
 // The startup macro of a session: the QIM! macro file is read whole and handed to the macro
 // translator, which writes the TORQA! macro; t becomes that macro's path.
@@ -11,7 +11,7 @@ bool CQISessionConverter::ConvertStartupMacro(std::string& t)
     for (std::size_t at = t.find("\"+\""); at != std::string::npos; at = t.find("\"+\""))
         t.erase(at, 3); // a name written as several quoted pieces
     std::string macroText;
-    if (!platform::ReadWholeFile(t, macroText))
+    if (!ReadMacroFile(*this, "startup macro", t, "The session has no startup macro, and the rest of the statement is dropped", macroText))
         return false;
 
     // "C:\QIM\Macros\start.qtm" -> "\START.TBM"

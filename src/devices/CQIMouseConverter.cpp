@@ -85,6 +85,7 @@ bool CQIMouseConverter::ReadNextMouseBinding(const PropertyList& properties, std
             // generator, which the library never seeds, drawn once per macro binding.
             choices.nameHint = eventCode + std::to_string(std::rand() % 1000);
         }
+        choices.binding = eventCode;
         choices.acceptVtFunction = false;
         choices.reportUnknownKind = false;
         const Action action = ConvertAction(*this, kind, ValueAt(properties, position + 1), choices);

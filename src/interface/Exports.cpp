@@ -1,6 +1,7 @@
 #include "interface/Exports.h"
 
 #include "translator/TheTranslator.h"
+#include "platform/FileSystem.h"
 #include "platform/Files.h"
 #include "platform/Notice.h"
 #include "platform/Profile.h"
@@ -10,10 +11,15 @@
 #include <string>
 
 // Every export catches everything: a host never sees an exception, only a failure's answer.
-// Every export that does work holds a profile batch: the INI files it edits are written when it
-// returns.
+// Every export that does work holds a call scope: the INI files it edits are written when it
+// returns, and a folder it lists to find a name in another case is listed once.
 
 namespace {
+
+struct CallScope {
+    platform::FolderListings listings; // outlives the batch, whose writes it notes
+    platform::ProfileBatch batch;
+};
 
 constexpr std::size_t kHostBuffer = 260;
 
@@ -118,7 +124,7 @@ const TranslatorRecord* const kRecords[] = {&kRecord, nullptr};
 
 bool KorvanestaTranslatorInitialize(void)
 {
-    const platform::ProfileBatch batch;
+    const CallScope scope;
     try {
         return EnsureTranslator();
     } catch (...) {
@@ -128,7 +134,7 @@ bool KorvanestaTranslatorInitialize(void)
 
 bool KorvanestaTranslatorDirectories(unsigned index, char* typeName, char* directory, char* filter)
 {
-    const platform::ProfileBatch batch;
+    const CallScope scope;
     std::string strings[3];
     bool result = false;
     try {
@@ -148,7 +154,7 @@ bool KorvanestaTranslatorDirectories(unsigned index, char* typeName, char* direc
 
 bool KorvanestaTranslatorSetDirPath(unsigned index, const char* path)
 {
-    const platform::ProfileBatch batch;
+    const CallScope scope;
     try {
         CQITranslator* translator = TheTranslator();
         return translator && translator->SetDirPath(index, path);
@@ -159,7 +165,7 @@ bool KorvanestaTranslatorSetDirPath(unsigned index, const char* path)
 
 bool KorvanestaTranslatorIsValidFile(const char* path)
 {
-    const platform::ProfileBatch batch;
+    const CallScope scope;
     try {
         return RecognizeSessionFile(path);
     } catch (...) {
@@ -170,7 +176,7 @@ bool KorvanestaTranslatorIsValidFile(const char* path)
 bool KorvanestaTranslatorDoTranslate(const char* sourcePath, const char* reportPath, char* outputPath,
                                      unsigned* unconverted, unsigned* unrecognized)
 {
-    const platform::ProfileBatch batch;
+    const CallScope scope;
     TranslateOne(sourcePath, reportPath, outputPath, unconverted, unrecognized);
     return true;
 }
@@ -202,7 +208,7 @@ int QTC_IsThisYourFile(const char* path, int* answer)
 
 int QTC_TranslateThisFile(const char* sourcePath, char* outputPath)
 {
-    const platform::ProfileBatch batch;
+    const CallScope scope;
     unsigned unconverted = 0, unrecognized = 0;
     TranslateOne(sourcePath, nullptr, outputPath, &unconverted, &unrecognized);
     return 1;

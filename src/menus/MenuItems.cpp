@@ -4,8 +4,8 @@
 
 #include "actions/ActionIds.h"
 #include "actions/CQIMacroLibrary.h"
+#include "actions/MacroFiles.h"
 #include "platform/AsciiCase.h"
-#include "platform/Files.h"
 
 #include <cstdlib>
 
@@ -165,7 +165,7 @@ bool CQIMenuConverter::ConvertMacroValue(std::string& value)
     ResolveMacroReference(value, text, isMacroFile);
     std::string macroText, nameHint;
     if (isMacroFile) {
-        if (!platform::ReadWholeFile(text, macroText))
+        if (!ReadMacroFile(*this, std::string(), text, "The menu item keeps its QIM! macro reference", macroText))
             return false;
         // The macro's name: the file name in upper case without ".QTM", from its separator on. The
         // path is a local one, so "/" separates too where the system uses it.

@@ -194,19 +194,24 @@ void File::SeekToEnd()
         Fail("seek");
 }
 
-bool ReadWholeFile(const std::string& path, std::string& content)
+bool ReadWholeFile(const std::string& path, std::string& content, FileError* error)
 {
     File file;
-    FileError error;
-    if (!file.Open(path, OpenMode::ReadDenyWrite, false, error))
+    FileError opening;
+    if (!file.Open(path, OpenMode::ReadDenyWrite, false, opening)) {
+        if (error)
+            *error = opening;
         return false;
+    }
     content.clear();
     try {
         char block[kBlock];
         std::size_t got = 0;
         while ((got = file.Read(block, sizeof block)) > 0)
             content.append(block, got);
-    } catch (const FileException&) {
+    } catch (const FileException& failure) {
+        if (error)
+            *error = failure.Error();
         return false;
     }
     return true;

@@ -28,5 +28,26 @@ bool FolderNames(const std::string& folder, const std::string& prefix, const std
                  std::unordered_set<std::string>& names);
 std::string FileNameKey(const std::string& name);
 bool EndsWithSeparator(const std::string& path);
+// A path that the working folder completes: no drive, and no separator in front.
+bool IsRelativePath(const std::string& path);
+// The working folder, with its trailing separator ("" when it cannot be told).
+std::string WorkingFolder();
+// The file the platform opens for path, as the user finds it on this system (posix: with
+// slashes, its drive mapped and its names in the case they have on the disk).
+std::string LocalName(const std::string& path);
+
+// One exported call's listings. Where the file system is not Windows', a name missing under its
+// exact spelling is looked for ignoring case in its folder's listing; while a FolderListings
+// lives, each folder is listed at most once and kept, with what the library itself adds or
+// removes. On Windows the file system does this itself, and these do nothing.
+class FolderListings {
+public:
+    FolderListings();
+    ~FolderListings();
+    FolderListings(const FolderListings&) = delete;
+    FolderListings& operator=(const FolderListings&) = delete;
+};
+// Drops the kept listings: another library has written files.
+void ForgetFolders();
 
 } // namespace platform

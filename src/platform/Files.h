@@ -98,8 +98,8 @@ private:
     std::string m_out;
 };
 
-// Reads a whole file in binary; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& content);
+// Reads a whole file in binary; false when it cannot be opened or read (error, when given, says why).
+bool ReadWholeFile(const std::string& path, std::string& content, FileError* error = nullptr);
 
 // Replaces a file's content as one step: the bytes go to a new file in the same folder, which then
 // takes the old one's place. On failure the old file stays as it was and error says what failed.

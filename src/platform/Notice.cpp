@@ -4,7 +4,8 @@
 
 namespace platform {
 
-void ShowDefaultNotice(const std::string& message); // the backend's own way
+void ShowDefaultNotice(const std::string& message);  // the backend's own way
+void ShowDefaultWarning(const std::string& message); // the backend's own way
 
 namespace {
 NoticeHandler g_handler = nullptr;
@@ -23,6 +24,14 @@ void ShowNotice(const std::string& message)
         g_handler(message.c_str(), g_context);
     else
         ShowDefaultNotice(message);
+}
+
+void ShowWarning(const std::string& message)
+{
+    if (g_handler)
+        g_handler(message.c_str(), g_context);
+    else
+        ShowDefaultWarning(message);
 }
 
 void ShowFileError(const FileError& error) { ShowNotice(error.Describe()); }

@@ -14,5 +14,9 @@ using NoticeHandler = void (*)(const char* message, void* context);
 void SetNoticeHandler(NoticeHandler handler, void* context);
 void ShowNotice(const std::string& message);
 void ShowFileError(const FileError& error);
+// Something the files and the report do not show (a macro file that could not be read): to the
+// host's handler when it has one; else a line on stderr where that is the platform's way, and the
+// debugger's output on Windows, where the library shows no box but for file errors.
+void ShowWarning(const std::string& message);
 
 } // namespace platform

@@ -16,4 +16,10 @@ std::string FolderOf(const std::string& path)
 
 bool EndsWithSeparator(const std::string& path) { return !path.empty() && IsPathSeparator(path.back()); }
 
+bool IsRelativePath(const std::string& path)
+{
+    const bool drive = path.size() >= 2 && path[1] == ':';
+    return !drive && (path.empty() || !IsPathSeparator(path[0]));
+}
+
 } // namespace platform

@@ -119,12 +119,11 @@ status_is 1
 says stdout "$session: QIM! session file"
 says stdout "$work/absent.qtc: not found"
 says stdout "$work/gone/x.qtc: not found: the folder $work/gone does not exist"
-says stdout "$work/qim: a folder, not a file"
 says stdout "$work/empty.qtc: not a QIM! session file: an empty file"
 says stdout "$work/no-header.qtc: not a QIM! session file: no QIM! header line"
 says stdout "$work/no-capture.qtc: not a QIM! session file: the second line is not CaptureSetup"
 says stdout "$work/pipe.qtc: not a regular file"
-silent stderr
+says stderr "$work/qim: no QIM! session file in this folder"
 if [ "$(id -u)" != 0 ]; then # root reads any file
   cp "$session" "$work/locked.qtc" && chmod 000 "$work/locked.qtc"
   run "check unreadable" "$qtcm" --registry "$desk" check "$work/locked.qtc"
@@ -164,10 +163,13 @@ says stdout "$work/no-header.qtc
   -> not translated: not a QIM! session file: it does not begin with \"// Version QIM! \""
 says stdout "$work/absent.qtc
   -> not translated: not found"
-says stdout "1 of 3 files translated (1 with warnings)"
+says stdout "$work/Macros/Logon.qtm
+  -> left out: not a QIM! session file: no QIM! header line"
+says stdout "1 of 3 files translated (1 with warnings), 1 left out"
+says stdout "warning: MacroOptions (startup macro): the macro path \"..\\Macros\\Logon.qtm\" is relative: it was read as ../Macros/Logon.qtm from the working folder $work/qim/."
 says stderr "$work/Macros: no QIM! session file in this folder"
 [ -s "$out/Sessions/Demo.TDP" ] || fail "no session file"
-grep -q "QIM! session file converted: Demo.qtc" "$work/r.txt" || fail "no report section"
+grep -q "QIM! session file converted: $work/qim/Demo.qtc" "$work/r.txt" || fail "no report section"
 rm -f "$out/Sessions/Demo.TDP"
 
 # -- A run that stops after creating the session file (no template) says what it left
@@ -184,19 +186,31 @@ cp "$examples/qim/Sessions/Payroll.qtc" "$work/tree/a/b/"
 cp "$examples/qim/Sessions/LabGraphics.qtc" "$work/tree/"
 cp "$work/no-capture.qtc" "$desk" "$work/tree/a/"
 run "migrate folder" "$qtcm" --registry "$desk" migrate --report "$work/r.txt" "$work/tree"
-status_is 0
+status_is 1
 says stdout "$work/tree/LabGraphics.qtc
   -> $out/Sessions/LabGraphics.TDP"
 says stdout "$work/tree/a/b/Payroll.qtc
   -> $out/Sessions/Payroll.TDP"
-says stdout "2 of 2 files translated;"
-grep -q "no-capture\|desk.reg" "$work/stdout" && fail "a file check refuses was migrated"
+says stdout "$work/tree/a/desk.reg
+  -> left out: not a QIM! session file: no QIM! header line"
+says stdout "$work/tree/a/no-capture.qtc
+  -> left out: not a QIM! session file: the second line is not CaptureSetup"
+says stdout "2 of 2 files translated (2 with warnings), 2 left out;"
+grep -A1 "a/no-capture.qtc" "$work/stdout" | grep -q -- "-> $out" && fail "a file check refuses was migrated"
+run "check folder" "$qtcm" --registry "$desk" check "$work/tree"
+status_is 1
+says stdout "$work/tree/a/b/Payroll.qtc: QIM! session file"
+says stdout "$work/tree/a/no-capture.qtc: not a QIM! session file: the second line is not CaptureSetup"
+run "named file check refuses" "$qtcm" --registry "$desk" migrate --report "$work/r.txt" "$work/no-capture.qtc"
+status_is 0
+says stdout "warning: qtcm check refuses this file (not a QIM! session file: the second line is not CaptureSetup"
+rm -f "$out/Sessions/"*
 grep -q $'\r' "$work/stderr" && fail "a progress bar was drawn off a terminal"
 
 # -- On a terminal (script gives one) the progress bar shows files done of all, rate, time left, file
 if command -v script >/dev/null; then
   run "progress bar" script -qec "$(printf '%q ' "$qtcm" --registry "$desk" migrate --report "$work/r.txt" "$work/tree")" /dev/null
-  status_is 0
+  status_is 1
   tr '\r' '\n' <"$work/stdout" >"$work/bar"
   grep -qE '^\[#*\.*\] 0/2  .*LabGraphics\.qtc' "$work/bar" || fail "no bar at the first file"
   grep -qE '^\[#{12}\.{12}\] 1/2  [0-9.]+ files/s  [0-9]+:[0-9]{2} left  .*/b/Payroll\.qtc' "$work/bar" ||
@@ -216,6 +230,20 @@ status_is 0; says stdout "$long"
 # -- The example desk, asked for, writes into QTCM_DEMO
 run "example desk" env QTCM_DEMO="$work/demo" QTCM_MACRO_TRANSLATOR= "$qtcm" --example-desk migrate "$session"
 status_is 0; says stdout "  -> $work/demo/Sessions/Demo.TDP"; says stdout "Report: $work/demo/migration-report.txt"
+
+# -- The example desk migrated from three working folders gives the same files: each session is
+# translated in its own folder, where its relative macro paths lead.
+for place in "$work" / "$examples/qim/Sessions"; do
+  rm -rf "$work/demo"
+  cwd=$place run "example desk from $place" env QTCM_DEMO="$work/demo" QTCM_MACRO_TRANSLATOR="$macro_translator" \
+    "$qtcm" --example-desk migrate "$examples/qim/Sessions"
+  status_is 0
+  grep -q "Could not read the macro file" "$work/stdout" && fail "a macro file was not found from $place"
+  rm -rf "$work/demo-$(basename "$place")" && mv "$work/demo" "$work/demo-$(basename "$place")"
+done
+diff -r "$work/demo-$(basename "$work")" "$work/demo-" >/dev/null && diff -r "$work/demo-" "$work/demo-Sessions" >/dev/null ||
+  { case_name="three working folders"; fail "the example migrations differ by where qtcm was started"; }
+[ -s "$work/demo-/Macros/LOGON.TBM" ] || { case_name="three working folders"; fail "no startup macro translated"; }
 
 if [ $failures -ne 0 ]; then
   echo "$failures host check(s) failed"

@@ -15,7 +15,12 @@ void GoldenTranslation::Translate(const TestDesk& desk, const std::string& name)
     EXPECT_TRUE(doTranslate(source.c_str(), report.c_str(), output, &unconverted, &unrecognized));
     created = m_sessions + name + ".TDP";
     ASSERT_EQ(std::string(output), created);
-    EXPECT_TRUE(notices.empty()) << (notices.empty() ? "" : notices[0]);
+    std::string shown;
+    for (const std::string& notice : notices)
+        shown += notice + "\n";
+    const std::string expected = GoldenFile(name + ".notices");
+    EXPECT_EQ(shown, FileExists(expected) ? Substituted(Expected(name + ".notices"), {{"@QIM@", desk.QimSessions() + kSep}})
+                                          : std::string());
 }
 
 std::string GoldenTranslation::GoldenFile(const std::string& name) const

@@ -14,8 +14,9 @@ protected:
     explicit GoldenTranslation(const std::string& folder = "") : m_folder(folder) {}
 
     // Copies <name>.qtc of the golden folder into the desk's QIM! folder and translates it with an
-    // empty report. The new session file must be <name>.TDP in the desk's session folder, and no
-    // notice may be shown. Callers wrap it in ASSERT_NO_FATAL_FAILURE.
+    // empty report. The new session file must be <name>.TDP in the desk's session folder, and the
+    // notices shown those of <name>.notices, one a line (@QIM@ is the desk's QIM! folder with its
+    // separator), or none without that file. Callers wrap it in ASSERT_NO_FATAL_FAILURE.
     void Translate(const TestDesk& desk, const std::string& name);
 
     // A file of the golden folder.

@@ -5,7 +5,6 @@
 #include "Sources.h"
 
 #include <cstdio>
-#include <filesystem>
 
 namespace {
 
@@ -46,20 +45,18 @@ int CheckCommand(const Options& options, const char* hostPath)
     QtcmLibrary library;
     if (const int status = OpenDesk(options, hostPath, library))
         return status;
-    std::size_t recognized = 0;
-    for (const std::string& file : options.files) {
-        // The library is asked only about a file it can open, so that it has nothing to complain of.
-        std::error_code code;
-        std::string why = std::filesystem::is_directory(file, code)
-                              ? "a folder, not a file (qtcm migrate FOLDER translates the QIM! session files in it)"
-                              : UnreadableReason(file);
-        if (why.empty() && !library.isValidFile(file.c_str())) {
-            why = NotSessionReason(file);
-            why = "not a QIM! session file" + (why.empty() ? std::string() : ": " + why);
-        }
+    // Folders are walked as migrate walks them: every entry is named with its verdict.
+    const SourceList list = CollectSources(options.files, [&](const std::string& path) {
+        const bool session = library.isValidFile(path.c_str());
         PrintNotices();
-        recognized += why.empty() ? 1 : 0;
-        std::printf("%s: %s\n", file.c_str(), why.empty() ? "QIM! session file" : why.c_str());
+        return session;
+    });
+    for (const std::string& warning : list.warnings)
+        std::fprintf(stderr, "qtcm: warning: %s\n", warning.c_str());
+    std::size_t recognized = 0;
+    for (const Source& source : list.sources) {
+        recognized += source.refusal.empty() ? 1 : 0;
+        std::printf("%s: %s\n", source.path.c_str(), source.refusal.empty() ? "QIM! session file" : source.refusal.c_str());
     }
-    return recognized == options.files.size() ? 0 : 1;
+    return recognized == list.sources.size() ? 0 : 1;
 }

@@ -88,10 +88,18 @@ bool UseRegistryFiles(const std::vector<std::string>& files, std::string& error)
             list += ':';
         list += file;
     };
+    // Whole paths: each translation runs in its session's folder.
+    std::error_code code;
     for (const std::string& file : files)
-        add(file);
-    if (const char* listed = std::getenv("QTCM_REGISTRY"); listed && *listed)
-        add(listed);
+        add(file.empty() ? file : std::filesystem::absolute(file, code).string());
+    if (const char* listed = std::getenv("QTCM_REGISTRY"); listed && *listed) {
+        for (std::size_t start = 0; start <= std::strlen(listed);) {
+            const std::string entry(listed + start, std::strcspn(listed + start, ":"));
+            if (!entry.empty())
+                add(std::filesystem::absolute(entry, code).string());
+            start += entry.size() + 1;
+        }
+    }
     std::size_t start = 0;
     while (start <= list.size()) {
         const std::size_t end = std::min(list.find(':', start), list.size());

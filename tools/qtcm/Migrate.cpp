@@ -9,6 +9,7 @@
 #include "Sources.h"
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -121,6 +122,32 @@ private:
     std::set<std::string> m_before;
 };
 
+// A session's relative macro paths ("..\Macros\Logon.qtm") lead from its own folder: each
+// translation runs there, wherever qtcm was started, and the paths it is given are whole.
+class WorkingFolderOf {
+public:
+    explicit WorkingFolderOf(const std::string& source)
+    {
+        std::error_code code;
+        m_before = fs::current_path(code);
+        if (!code)
+            fs::current_path(fs::absolute(source, code).parent_path(), code);
+        m_moved = !code;
+    }
+    ~WorkingFolderOf()
+    {
+        std::error_code code;
+        if (m_moved)
+            fs::current_path(m_before, code);
+    }
+    WorkingFolderOf(const WorkingFolderOf&) = delete;
+    WorkingFolderOf& operator=(const WorkingFolderOf&) = delete;
+
+private:
+    fs::path m_before;
+    bool m_moved = false;
+};
+
 Outcome TranslateOne(const QtcmLibrary& library, const std::string& source, const std::string& report,
                      const std::string& sessionFolder)
 {
@@ -131,10 +158,14 @@ Outcome TranslateOne(const QtcmLibrary& library, const std::string& source, cons
     const std::uintmax_t reportBefore = SizeOf(report);
     const OutputPathFinder finder(sessionFolder, source);
     char output[kBuffer] = "";
-    library.doTranslate(source.c_str(), report.c_str(), output, &outcome.unconverted, &outcome.unrecognized);
+    std::error_code code;
+    const std::string whole = fs::absolute(source, code).string();
+    {
+        const WorkingFolderOf folder(whole);
+        library.doTranslate(whole.c_str(), report.c_str(), output, &outcome.unconverted, &outcome.unrecognized);
+    }
     outcome.notices = TakeNotices();
     outcome.output = finder.Complete(output);
-    std::error_code code;
     outcome.translated = !outcome.output.empty() && fs::is_regular_file(outcome.output, code) &&
                          ReportSectionWritten(report, reportBefore);
     if (!outcome.translated) {
@@ -195,40 +226,57 @@ int MigrateCommand(const Options& options, const char* hostPath)
     std::string sessionFolder, error;
     if (!CheckDirectories(library, options, sessionFolder))
         return 2;
-    const std::string report = options.report.empty() ? DefaultReport(options) : options.report;
+    std::error_code code;
+    const std::string report = fs::absolute(options.report.empty() ? DefaultReport(options) : options.report, code).string();
     if (!PrepareReport(report, error)) {
         std::fprintf(stderr, "qtcm: %s\n", error.c_str());
         return 2;
     }
 
     const SourceList sources = CollectSources(options.files, [&](const std::string& path) {
-        const bool session = UnreadableReason(path).empty() && library.isValidFile(path.c_str());
+        const bool session = library.isValidFile(path.c_str());
         TakeNotices();
         return session;
     });
     for (const std::string& warning : sources.warnings)
         std::fprintf(stderr, "qtcm: warning: %s\n", warning.c_str());
+    const std::size_t count = static_cast<std::size_t>(
+        std::count_if(sources.sources.begin(), sources.sources.end(), [](const Source& s) { return s.Taken(); }));
 
     const auto start = std::chrono::steady_clock::now();
     Totals totals;
+    std::size_t leftOut = 0;
     {
-        Progress progress(sources.files.size(), host::StderrIsTerminal());
-        for (std::size_t i = 0; i < sources.files.size(); ++i) {
-            progress.Show(i, sources.files[i]);
-            const Outcome outcome = TranslateOne(library, sources.files[i], report, sessionFolder);
+        Progress progress(count, host::StderrIsTerminal());
+        std::size_t done = 0;
+        for (const Source& source : sources.sources) {
+            if (!source.Taken()) {
+                // Found in a folder and refused as check refuses it: said, never passed over in silence.
+                ++leftOut;
+                std::printf("%s\n  -> left out: %s\n", source.path.c_str(), source.refusal.c_str());
+                continue;
+            }
+            progress.Show(done++, source.path);
+            Outcome outcome = TranslateOne(library, source.path, report, sessionFolder);
+            if (outcome.translated && !source.refusal.empty())
+                outcome.notices.insert(outcome.notices.begin(),
+                                       "qtcm check refuses this file (" + source.refusal +
+                                           "); it was translated all the same, as the library checks only its "
+                                           "first bytes");
             progress.Clear();
-            PrintOutcome(sources.files[i], outcome, totals);
+            PrintOutcome(source.path, outcome, totals);
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const std::size_t count = sources.files.size();
     std::printf("\n%zu of %zu files translated", totals.translated, count);
     if (totals.withWarnings)
         std::printf(" (%zu with warnings)", totals.withWarnings);
+    if (leftOut)
+        std::printf(", %zu left out", leftOut);
     std::printf("; %u unconverted and %u unrecognized properties in all.\n", totals.unconverted, totals.unrecognized);
     if (count > 0)
         std::printf("Time: %s (%.1f files/s)\n", Progress::Duration(seconds).c_str(),
                     static_cast<double>(count) / (seconds > 0 ? seconds : 1e-9));
     std::printf("Report: %s\n", report.c_str());
-    return count > 0 && totals.translated == count ? 0 : 1;
+    return count > 0 && totals.translated == count && leftOut == 0 ? 0 : 1;
 }

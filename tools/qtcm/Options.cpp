@@ -1,5 +1,7 @@
 #include "Options.h"
 
+#include <filesystem>
+
 const char kVersion[] = "1.0";
 
 const char kUsage[] =
@@ -31,7 +33,14 @@ const char kUsage[] =
     "  --help, --version\n"
     "\n"
     "On a system without a registry the desk is the registry export of the machine to migrate:\n"
-    "name it with --registry or QTCM_REGISTRY (files separated by ':').\n";
+    "name it with --registry or QTCM_REGISTRY (files separated by ':').\n"
+    "\n"
+    "Each file is translated with its own folder as the working folder, so the relative macro paths\n"
+    "of a session (..\\Macros\\Logon.qtm) mean the same wherever qtcm is started; the folders named by\n"
+    "options are made whole first. Names are found as Windows finds them: in any case, with '\\' or\n"
+    "'/'. migrate FOLDER and check FOLDER walk the folder alike: migrate translates the session files\n"
+    "and names every other entry as left out, with the reason check gives; a file named on the\n"
+    "command line is translated even when check refuses it, with a warning.\n";
 
 namespace {
 
@@ -99,5 +108,13 @@ bool ParseArguments(int argc, char** argv, Options& options, std::string& error)
         error = "no command";
         return false;
     }
+    // Folders go to the library whole: a relative one would land in the session files as it is, and
+    // each translation runs in its session's own folder.
+    std::error_code code;
+    for (std::string& folder : options.directories)
+        if (!folder.empty())
+            folder = std::filesystem::absolute(folder, code).string();
+    if (!options.report.empty())
+        options.report = std::filesystem::absolute(options.report, code).string();
     return true;
 }

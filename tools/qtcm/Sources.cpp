@@ -81,29 +81,61 @@ std::string NotTranslatableReason(const std::string& path)
     return {};
 }
 
+std::string RefusalOf(const std::string& path, const std::function<bool(const std::string&)>& isSession)
+{
+    std::error_code code;
+    if (fs::is_directory(path, code))
+        return "a folder, not a file";
+    std::string why = UnreadableReason(path);
+    if (why.empty() && !isSession(path)) {
+        why = NotSessionReason(path);
+        why = "not a QIM! session file" + (why.empty() ? std::string() : ": " + why);
+    }
+    return why;
+}
+
+namespace {
+
+// Every entry below folder, depth first; what cannot be walked is an entry of its own, refused.
+void Walk(const fs::path& folder, std::vector<Source>& found,
+          const std::function<bool(const std::string&)>& isSession)
+{
+    std::error_code code;
+    fs::directory_iterator it(folder, code), end;
+    if (code) {
+        found.push_back({folder.string(), "a folder that cannot be read: " + code.message(), false});
+        return;
+    }
+    for (; !code && it != end; it.increment(code)) {
+        std::error_code typeCode;
+        const fs::path path = it->path();
+        if (it->is_directory(typeCode) && !it->is_symlink(typeCode))
+            Walk(path, found, isSession);
+        else
+            found.push_back({path.string(), RefusalOf(path.string(), isSession), false});
+    }
+    if (code)
+        found.push_back({folder.string(), "the folder could not be read to its end: " + code.message(), false});
+}
+
+} // namespace
+
 SourceList CollectSources(const std::vector<std::string>& operands,
-                          const std::function<bool(const std::string&)>& accept)
+                          const std::function<bool(const std::string&)>& isSession)
 {
     SourceList list;
     for (const std::string& operand : operands) {
         std::error_code code;
         if (!fs::is_directory(operand, code)) {
-            list.files.push_back(operand);
+            list.sources.push_back({operand, RefusalOf(operand, isSession), true});
             continue;
         }
-        std::vector<std::string> found;
-        fs::recursive_directory_iterator it(operand, fs::directory_options::skip_permission_denied, code), end;
-        for (; !code && it != end; it.increment(code)) {
-            std::error_code typeCode;
-            if (it->is_regular_file(typeCode) && accept(it->path().string()))
-                found.push_back(it->path().string());
-        }
-        if (code)
-            list.warnings.push_back(operand + ": the folder could not be walked whole: " + code.message());
-        else if (found.empty())
+        std::vector<Source> found;
+        Walk(operand, found, isSession);
+        std::sort(found.begin(), found.end(), [](const Source& a, const Source& b) { return a.path < b.path; });
+        if (std::none_of(found.begin(), found.end(), [](const Source& source) { return source.refusal.empty(); }))
             list.warnings.push_back(operand + ": no QIM! session file in this folder");
-        std::sort(found.begin(), found.end());
-        list.files.insert(list.files.end(), found.begin(), found.end());
+        list.sources.insert(list.sources.end(), found.begin(), found.end());
     }
     return list;
 }

@@ -16,12 +16,28 @@ std::string NotSessionReason(const std::string& path);
 // least a header's length. Empty when it does not refuse it for that.
 std::string NotTranslatableReason(const std::string& path);
 
-struct SourceList {
-    std::vector<std::string> files;    // in the order given; a folder's files sorted by path
-    std::vector<std::string> warnings; // folders that hold no session file or could not be walked
+// Why qtcm check refuses a file, or "" when it is a QIM! session file: it cannot be used (see
+// UnreadableReason), or the library does not recognise it (isSession answers that, asked only of
+// files that can be read) and NotSessionReason says why.
+std::string RefusalOf(const std::string& path, const std::function<bool(const std::string&)>& isSession);
+
+struct Source {
+    std::string path;
+    std::string refusal; // why check refuses it; "" for a QIM! session file
+    bool named = false;  // named on the command line, not found in a folder
+    // What migrate translates: every session file, and every file named on the command line (the
+    // library checks only the header; a refusal is a warning then). A file found in a folder that
+    // check refuses is left out, and said so.
+    bool Taken() const { return named || refusal.empty(); }
 };
 
-// Each operand that is a folder stands for the files in it and its subfolders that accept takes;
-// every other operand is taken as it is.
+struct SourceList {
+    std::vector<Source> sources;       // in the order given; a folder's entries sorted by path
+    std::vector<std::string> warnings; // folders that hold no session file
+};
+
+// Each operand that is a folder stands for every entry in it and its subfolders, each with check's
+// verdict (a subfolder that cannot be read is one entry, refused); every other operand is taken as
+// it is. migrate and check walk alike.
 SourceList CollectSources(const std::vector<std::string>& operands,
-                          const std::function<bool(const std::string&)>& accept);
+                          const std::function<bool(const std::string&)>& isSession);

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <dirent.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,19 +13,30 @@ namespace platform {
 const char kPathSeparator = '/';
 const char kLineEnd[] = "\n";
 
-std::string NativePath(const std::string& path)
+std::string WorkingFolder()
 {
-    std::string native = path;
-    for (char& c : native)
-        if (c == '\\')
-            c = '/';
-    return native;
+    char buffer[4096];
+    if (!::getcwd(buffer, sizeof buffer))
+        return {};
+    std::string folder = buffer;
+    if (folder.back() != '/')
+        folder.push_back('/');
+    return folder;
 }
+
+std::string LocalName(const std::string& path) { return NativePath(path); }
 
 bool PathExists(const std::string& path) { return ::access(NativePath(path).c_str(), F_OK) == 0; }
 bool CanRead(const std::string& path) { return ::access(NativePath(path).c_str(), R_OK) == 0; }
 bool CanWrite(const std::string& path) { return ::access(NativePath(path).c_str(), W_OK) == 0; }
-bool RemoveFile(const std::string& path) { return ::unlink(NativePath(path).c_str()) == 0; }
+bool RemoveFile(const std::string& path)
+{
+    const std::string native = NativePath(path);
+    if (::unlink(native.c_str()) != 0)
+        return false;
+    NoteEntryRemoved(native);
+    return true;
+}
 
 namespace {
 
@@ -74,23 +84,5 @@ std::string TempFolder()
         folder.push_back('/');
     return folder;
 }
-
-bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
-                 std::unordered_set<std::string>& names)
-{
-    DIR* dir = ::opendir(NativePath(folder.empty() ? std::string(".") : folder).c_str());
-    if (!dir)
-        return false;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name.size() >= prefix.size() + suffix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
-            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
-            names.insert(name);
-    }
-    ::closedir(dir);
-    return true;
-}
-
-std::string FileNameKey(const std::string& name) { return name; }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
-// Paths handed to the library may come from Windows (backslashes); the posix file system wants
-// slashes. Every posix backend that touches the file system goes through this.
+// Paths handed to the library come with Windows' rules (backslashes, drive letters, names in any
+// case); every posix backend that touches the file system goes through NativePath, which finds
+// the file a Windows file system would (WindowsNames.cpp).
 #include "platform/Files.h"
 
 #include <string>
@@ -8,6 +9,11 @@
 namespace platform {
 
 std::string NativePath(const std::string& path);
+
+// What the backends tell the name look-up of the entries they add and remove, so that the folders
+// it keeps listed during a call stay true.
+void NoteEntryAdded(const std::string& native);
+void NoteEntryRemoved(const std::string& native);
 
 // What an errno value means to the user.
 FileError::Cause CauseOfErrno(int code);

@@ -106,6 +106,8 @@ std::unique_ptr<RawFile> OpenRawFile(const std::string& path, OpenMode mode, Fil
         error.cause = CauseOfErrno(errno);
         return nullptr;
     }
+    if (flags & O_CREAT)
+        NoteEntryAdded(native);
     return std::make_unique<PosixFile>(fd);
 }
 

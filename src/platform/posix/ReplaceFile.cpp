@@ -108,6 +108,8 @@ bool ReplaceFileContent(const std::string& path, const std::string& content, Fil
         ::unlink(temporary.c_str());
         return Fail(error, "write", code);
     }
+    if (!existed)
+        NoteEntryAdded(target);
     return true;
 }
 

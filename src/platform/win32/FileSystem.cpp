@@ -15,6 +15,20 @@ bool CanRead(const std::string& path) { return ::_access(path.c_str(), 4) == 0; 
 bool CanWrite(const std::string& path) { return ::_access(path.c_str(), 2) == 0; }
 bool RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
 
+std::string WorkingFolder()
+{
+    char buffer[MAX_PATH + 1] = "";
+    const DWORD length = ::GetCurrentDirectoryA(sizeof buffer, buffer);
+    if (length == 0 || length >= sizeof buffer)
+        return {};
+    std::string folder(buffer, length);
+    if (folder.back() != '\\' && folder.back() != '/')
+        folder.push_back('\\');
+    return folder;
+}
+
+std::string LocalName(const std::string& path) { return path; }
+
 std::string TempFolder()
 {
     char buffer[MAX_PATH + 1] = "";
@@ -47,5 +61,10 @@ bool FolderNames(const std::string& folder, const std::string& prefix, const std
 }
 
 std::string FileNameKey(const std::string& name) { return FoldCase(name); }
+
+// The file system itself finds names ignoring case.
+FolderListings::FolderListings() = default;
+FolderListings::~FolderListings() = default;
+void ForgetFolders() {}
 
 } // namespace platform

@@ -1,0 +1,315 @@
+// File names as a Windows file system has them, on a posix one. A desk copied from a Windows disk
+// names its files in any case ("LOGON.QTM" on the disk, "Logon.qtm" in the session), with
+// backslashes and drive letters; Windows finds them all, and so must we:
+//  - '\' and '/' both separate;
+//  - a drive letter maps to a folder: QTCM_DRIVES ("C:=/mnt/c;D:=/srv/d") and QTCM_WINDOWS_ROOT (a
+//    copied system drive, C: unless QTCM_DRIVES names C);
+//  - a path component missing under its exact name is the folder's entry that equals it ignoring
+//    case (ASCII and Windows-1252 letters; a name stored in UTF-8, as a Windows disk mounted on
+//    posix shows its names, also compares in its Windows-1252 form).
+// When two entries differ only in case and neither is the exact name, the first in byte order wins
+// ("LOGON.QTM" before "Logon.qtm"): the choice does not depend on the order the folder lists them.
+#include "platform/FileSystem.h"
+
+#include "platform/posix/NativePath.h"
+
+#include <cstdlib>
+#include <dirent.h>
+#include <map>
+#include <sys/stat.h>
+#include <unordered_map>
+
+namespace platform {
+
+namespace {
+
+// Windows-1252 upper case: ASCII, the accented letters of 0xE0 to 0xFE (but the division sign),
+// and the four letters of the 0x80 row.
+unsigned char UpperByte(unsigned char c)
+{
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return static_cast<unsigned char>(c - 0x20);
+    switch (c) {
+    case 0x9A: return 0x8A;
+    case 0x9C: return 0x8C;
+    case 0x9E: return 0x8E;
+    case 0xFF: return 0x9F;
+    default: return c;
+    }
+}
+
+std::string NameKeyOf(const std::string& name)
+{
+    std::string key = name;
+    for (char& c : key)
+        c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+    return key;
+}
+
+// The Windows-1252 form of a name stored in UTF-8; false when it is no such name (pure ASCII,
+// broken UTF-8, or a character the code page lacks).
+bool AnsiFormOfUtf8(const std::string& name, std::string& ansi)
+{
+    static const unsigned kHigh[32] = {
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    };
+    ansi.clear();
+    bool wide = false;
+    for (std::size_t i = 0; i < name.size();) {
+        const unsigned char lead = static_cast<unsigned char>(name[i]);
+        if (lead < 0x80) {
+            ansi.push_back(static_cast<char>(lead));
+            ++i;
+            continue;
+        }
+        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+        if (length == 0 || i + length > name.size())
+            return false;
+        unsigned cp = lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const unsigned char next = static_cast<unsigned char>(name[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        i += length;
+        wide = true;
+        if (cp >= 0xA0 && cp <= 0xFF) {
+            ansi.push_back(static_cast<char>(cp));
+            continue;
+        }
+        unsigned byte = 0;
+        while (byte < 32 && kHigh[byte] != cp)
+            ++byte;
+        if (byte == 32 || cp == 0)
+            return false;
+        ansi.push_back(static_cast<char>(0x80 + byte));
+    }
+    return wide;
+}
+
+// The keys under which a folder entry is found: its own, and that of its Windows-1252 form.
+template <typename F>
+void ForEachKey(const std::string& name, F&& f)
+{
+    f(NameKeyOf(name));
+    std::string ansi;
+    if (AnsiFormOfUtf8(name, ansi))
+        f(NameKeyOf(ansi));
+}
+
+// A folder's entries by key; of entries with one key, the first in byte order.
+using Listing = std::unordered_map<std::string, std::string>;
+
+void AddEntry(Listing& listing, const std::string& name)
+{
+    ForEachKey(name, [&](const std::string& key) {
+        auto [at, added] = listing.emplace(key, name);
+        if (!added && name < at->second)
+            at->second = name;
+    });
+}
+
+bool ReadFolder(const std::string& folder, Listing& listing)
+{
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return false;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            AddEntry(listing, name);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+// What an exported call has listed. Outside a call nothing is kept: every look-up lists afresh.
+struct FolderCache {
+    int depth = 0;
+    std::map<std::string, Listing> folders; // by folder, as the walk names it ("" for ".")
+    Listing scratch;
+};
+
+FolderCache& Cache()
+{
+    static FolderCache cache;
+    return cache;
+}
+
+const Listing* ListFolder(const std::string& folder)
+{
+    FolderCache& cache = Cache();
+    if (cache.depth == 0) {
+        cache.scratch.clear();
+        return ReadFolder(folder, cache.scratch) ? &cache.scratch : nullptr;
+    }
+    const auto known = cache.folders.find(folder);
+    if (known != cache.folders.end())
+        return &known->second;
+    Listing listing;
+    if (!ReadFolder(folder, listing))
+        return nullptr; // not kept: the folder may be made later in the call
+    return &cache.folders.emplace(folder, std::move(listing)).first->second;
+}
+
+// The folder and name of a native path, as the walk names the folder.
+void SplitNative(const std::string& native, std::string& folder, std::string& name)
+{
+    const std::size_t slash = native.rfind('/');
+    folder = slash == std::string::npos ? std::string() : native.substr(0, slash == 0 ? 1 : slash);
+    name = slash == std::string::npos ? native : native.substr(slash + 1);
+}
+
+struct DriveMap {
+    std::string drives, root; // the variables as last read
+    std::string folders[26];
+};
+
+// The folder a drive letter stands for ("" when none is mapped).
+const std::string& DriveFolder(char letter)
+{
+    static DriveMap map;
+    const char* drives = std::getenv("QTCM_DRIVES");
+    const char* root = std::getenv("QTCM_WINDOWS_ROOT");
+    const std::string drivesNow = drives ? drives : "", rootNow = root ? root : "";
+    if (drivesNow != map.drives || rootNow != map.root) {
+        map = DriveMap{drivesNow, rootNow, {}};
+        map.folders['C' - 'A'] = rootNow;
+        for (std::size_t at = 0; at < drivesNow.size();) {
+            std::size_t end = drivesNow.find(';', at);
+            if (end == std::string::npos)
+                end = drivesNow.size();
+            const std::string entry = drivesNow.substr(at, end - at);
+            const unsigned char letter0 = entry.empty() ? 0 : UpperByte(static_cast<unsigned char>(entry[0]));
+            if (entry.size() > 3 && letter0 >= 'A' && letter0 <= 'Z' && entry.compare(1, 2, ":=") == 0)
+                map.folders[letter0 - 'A'] = entry.substr(3);
+            at = end + 1;
+        }
+        for (std::string& folder : map.folders)
+            while (folder.size() > 1 && folder.back() == '/')
+                folder.pop_back();
+    }
+    static const std::string none;
+    const unsigned char upper = UpperByte(static_cast<unsigned char>(letter));
+    return upper >= 'A' && upper <= 'Z' ? map.folders[upper - 'A'] : none;
+}
+
+// Slashes for backslashes, and a mapped drive letter for its folder ("C:x" is x at the drive's root).
+std::string Slashed(const std::string& path)
+{
+    std::string native = path;
+    for (char& c : native)
+        if (c == '\\')
+            c = '/';
+    if (native.size() >= 2 && native[1] == ':') {
+        const std::string& folder = DriveFolder(native[0]);
+        if (!folder.empty()) {
+            std::string rest = native.substr(2);
+            if (rest.empty() || rest[0] != '/')
+                rest.insert(rest.begin(), '/');
+            native = (folder == "/" ? std::string() : folder) + rest;
+        }
+    }
+    return native;
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+} // namespace
+
+std::string NativePath(const std::string& path)
+{
+    const std::string native = Slashed(path);
+    if (native.empty() || Exists(native))
+        return native;
+    // Component by component: each one that is missing under its exact name is looked for ignoring
+    // case; from the first one found neither way on, the rest is kept as written.
+    std::string done;
+    std::size_t at = 0;
+    if (native[0] == '/') {
+        done = "/";
+        at = 1;
+    }
+    while (at < native.size()) {
+        const std::size_t slash = native.find('/', at);
+        const std::size_t end = slash == std::string::npos ? native.size() : slash;
+        const std::string part = native.substr(at, end - at);
+        const std::string candidate = done + part;
+        if (!part.empty() && part != "." && part != ".." && !Exists(candidate)) {
+            const std::string folder = done.size() > 1 && done.back() == '/' ? done.substr(0, done.size() - 1) : done;
+            const Listing* listing = ListFolder(folder);
+            const auto found = listing ? listing->find(NameKeyOf(part)) : Listing::const_iterator();
+            if (!listing || found == listing->end())
+                return done + native.substr(at);
+            done += found->second;
+        } else {
+            done = candidate;
+        }
+        if (slash == std::string::npos)
+            break;
+        done.push_back('/');
+        at = slash + 1;
+    }
+    return done;
+}
+
+void NoteEntryAdded(const std::string& native)
+{
+    FolderCache& cache = Cache();
+    if (cache.depth == 0)
+        return;
+    std::string folder, name;
+    SplitNative(native, folder, name);
+    const auto known = cache.folders.find(folder);
+    if (known != cache.folders.end() && !name.empty())
+        AddEntry(known->second, name);
+}
+
+void NoteEntryRemoved(const std::string& native)
+{
+    FolderCache& cache = Cache();
+    std::string folder, name;
+    SplitNative(native, folder, name);
+    const auto known = cache.folders.find(folder);
+    if (known == cache.folders.end())
+        return;
+    // Another entry of the same key may remain: the folder is listed again when asked.
+    cache.folders.erase(known);
+}
+
+FolderListings::FolderListings() { ++Cache().depth; }
+
+FolderListings::~FolderListings()
+{
+    FolderCache& cache = Cache();
+    if (--cache.depth == 0)
+        cache.folders.clear();
+}
+
+void ForgetFolders() { Cache().folders.clear(); }
+
+bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
+                 std::unordered_set<std::string>& names)
+{
+    const std::string native = NativePath(folder.empty() ? std::string(".") : folder);
+    Listing listing;
+    if (!ReadFolder(native, listing))
+        return false;
+    const std::string low = NameKeyOf(prefix), high = NameKeyOf(suffix);
+    for (const auto& [key, name] : listing)
+        if (key.size() >= low.size() + high.size() && key.compare(0, low.size(), low) == 0 &&
+            key.compare(key.size() - high.size(), high.size(), high) == 0)
+            names.insert(key);
+    return true;
+}
+
+std::string FileNameKey(const std::string& name) { return NameKeyOf(name); }
+
+} // namespace platform
