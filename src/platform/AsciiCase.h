@@ -2,11 +2,12 @@
 // Case folding of ASCII letters only, as every name comparison of the system does it, and the
 // trimming of blanks around names and values.
 #include <string>
+#include <string_view>
 
 inline char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 inline char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-inline bool EqualsNoCase(const std::string& a, const std::string& b)
+inline bool EqualsNoCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;

@@ -37,9 +37,10 @@ std::string WorkingFolder();
 std::string LocalName(const std::string& path);
 
 // One exported call's listings. Where the file system is not Windows', a name missing under its
-// exact spelling is looked for ignoring case in its folder's listing; while a FolderListings
-// lives, each folder is listed at most once and kept, with what the library itself adds or
-// removes. On Windows the file system does this itself, and these do nothing.
+// exact spelling is looked for ignoring case in its folder's listing. Listings are kept, with what
+// the library itself adds or removes, while the folder's change times stay; while a
+// FolderListings lives (an exported call), each folder is checked at most once. On Windows the
+// file system does this itself, and these do nothing.
 class FolderListings {
 public:
     FolderListings();
@@ -47,7 +48,7 @@ public:
     FolderListings(const FolderListings&) = delete;
     FolderListings& operator=(const FolderListings&) = delete;
 };
-// Drops the kept listings: another library has written files.
+// Another library has written files: every kept listing is checked again before its next use.
 void ForgetFolders();
 
 } // namespace platform

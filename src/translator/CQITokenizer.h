@@ -1,9 +1,14 @@
 #pragma once
 // Splits a statement into tokens: delimiters are tokens of their own, the text between them is one
-// token (blanks included), stop characters end the text.
-#include "converters/PropertyList.h"
-
+// token (blanks included), stop characters end the text. Tokens are views into the text, so a
+// statement is split without an allocation per token; the text must outlive them.
+#include <cstdint>
+#include <deque>
 #include <string>
+#include <string_view>
+#include <vector>
+
+using TokenList = std::vector<std::string_view>;
 
 class CQITokenizer {
 public:
@@ -13,7 +18,9 @@ public:
     // The tokenizer of a translation run: "(", ")", "," and "=" are tokens, a line feed stops.
     static CQITokenizer ForStatements();
 
-    void Tokenize(const std::string& text, PropertyList& out) const;
+    // Appends the tokens of text to out. A token of kept separators, or one that skips ignored
+    // characters, is kept in the tokenizer until the next call (the views stay valid until then).
+    void Tokenize(std::string_view text, TokenList& out) const;
 
     std::string m_separators;
     bool m_keepEmpty;
@@ -22,4 +29,10 @@ public:
     std::string m_ignored;
     std::string m_stops;
     std::string m_delimiters;
+
+private:
+    enum : std::uint8_t { kStop = 1, kIgnored = 2, kSeparator = 4, kDelimiter = 8 };
+    std::uint8_t m_classes[256] = {}; // what each byte is, from the character sets above
+    // Tokens that are no plain run of the text; a deque never moves the strings the views show.
+    mutable std::deque<std::string> m_built;
 };

@@ -2,6 +2,7 @@
 // The object that carries translations: the four working directories, the files of a run (the
 // source session file, the TORQA! session file, the migration report) and the converters.
 #include "converters/PropertyList.h"
+#include "translator/CQITokenizer.h"
 #include "translator/ConverterRegistry.h"
 
 #include <memory>
@@ -62,8 +63,9 @@ protected:
     bool m_ready = false;
     int m_terminalModel = 420;
     bool m_injectEditKeys = false;
+    TokenList m_tokens; // a statement's tokens, the list kept from one statement to the next
 };
 
 // The property list of a statement's tokens: group name (when the statement has one), then key and
 // value alternately; a value is its tokens joined again up to the next key.
-void BuildPropertyList(const PropertyList& tokens, PropertyList& properties);
+void BuildPropertyList(const TokenList& tokens, PropertyList& properties);

@@ -8,20 +8,20 @@
 
 namespace {
 
-bool BeginsWith(const std::string& text, char c) { return !text.empty() && text.front() == c; }
-bool EndsWithQuote(const std::string& text) { return !text.empty() && text.back() == '"'; }
-bool EndsWithUnescapedQuote(const std::string& text)
+bool BeginsWith(std::string_view text, char c) { return !text.empty() && text.front() == c; }
+bool EndsWithQuote(std::string_view text) { return !text.empty() && text.back() == '"'; }
+bool EndsWithUnescapedQuote(std::string_view text)
 {
     return EndsWithQuote(text) && !(text.size() >= 2 && text[text.size() - 2] == '\\');
 }
 
 // A quoted Value whose text the tokenizer cut at commas, parentheses or "=": the pieces are joined
 // again up to the piece that closes the quote. Answers the index of the value's last token.
-std::size_t GlueQuotedValue(const PropertyList& tokens, std::size_t i, std::size_t n, std::string& value)
+std::size_t GlueQuotedValue(const TokenList& tokens, std::size_t i, std::size_t n, std::string& value)
 {
     value = tokens[i];
     while (i + 1 < n) {
-        const std::string& piece = tokens[++i];
+        const std::string_view piece = tokens[++i];
         value += piece;
         if (piece == "\"")
             break;
@@ -39,18 +39,18 @@ std::size_t GlueQuotedValue(const PropertyList& tokens, std::size_t i, std::size
 
 } // namespace
 
-void BuildPropertyList(const PropertyList& tokens, PropertyList& properties)
+void BuildPropertyList(const TokenList& tokens, PropertyList& properties)
 {
     std::size_t n = tokens.size();
     std::size_t i = 0;
     if (n > 2 && BeginsWith(tokens[1], '(')) {
-        properties.push_back(tokens[0]);
+        properties.emplace_back(tokens[0]);
         i = 2;
         --n; // the closing parenthesis
     }
     while (i < n) {
-        const std::string& key = tokens[i];
-        properties.push_back(key);
+        const std::string_view key = tokens[i];
+        properties.emplace_back(key);
         i += 2;
         std::string value;
         if (EqualsNoCase(key, "Value") && i < n && BeginsWith(tokens[i], '"')) {
@@ -81,13 +81,14 @@ void BuildPropertyList(const PropertyList& tokens, PropertyList& properties)
                 i = n;
             }
         }
-        properties.push_back(value);
+        properties.push_back(std::move(value));
     }
 }
 
 bool CQITranslator::ProcessArgument(CQITokenizer& tokenizer, std::string& statement)
 {
-    PropertyList tokens;
+    TokenList& tokens = m_tokens;
+    tokens.clear();
     tokenizer.Tokenize(statement, tokens);
     if (tokens.empty())
         return false;

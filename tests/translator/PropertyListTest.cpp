@@ -5,27 +5,35 @@
 
 namespace {
 
-PropertyList Tokens(const std::string& statement)
+PropertyList Tokens(const CQITokenizer& tokenizer, const std::string& statement)
 {
-    PropertyList tokens;
-    CQITokenizer::ForStatements().Tokenize(statement, tokens);
-    return tokens;
+    TokenList tokens;
+    tokenizer.Tokenize(statement, tokens);
+    return PropertyList(tokens.begin(), tokens.end());
 }
+
+PropertyList Tokens(const std::string& statement) { return Tokens(CQITokenizer::ForStatements(), statement); }
 
 PropertyList Properties(const std::string& statement)
 {
+    TokenList tokens;
+    CQITokenizer::ForStatements().Tokenize(statement, tokens);
     PropertyList properties;
-    BuildPropertyList(Tokens(statement), properties);
+    BuildPropertyList(tokens, properties);
     return properties;
 }
 
 TEST(Tokenizer, DelimitersAreTokensAndALineFeedStops)
 {
     EXPECT_EQ(Tokens("A( B=1, C )\nD=2"), (PropertyList{"A", "(", " B", "=", "1", ",", " C ", ")"}));
-    CQITokenizer custom(" ", true, "x", "", ",", true, false);
-    PropertyList out;
-    custom.Tokenize("a b,,cxd", out);
-    EXPECT_EQ(out, (PropertyList{"a ", "b", ",", "", ",", "cd"}));
+    // Separators kept at the end of their token, empty tokens kept, ignored characters taken out of
+    // the middle of a token, a stop character and a zero byte ending the text.
+    const CQITokenizer custom(" ", true, "x", ";", ",", true, false);
+    EXPECT_EQ(Tokens(custom, "a b,,cxd"), (PropertyList{"a ", "b", ",", "", ",", "cd"}));
+    EXPECT_EQ(Tokens(custom, "xaxbx ,c;d"), (PropertyList{"ab ", "", ",", "c"}));
+    EXPECT_EQ(Tokens(custom, std::string("ab\0cd", 5)), (PropertyList{"ab"}));
+    const CQITokenizer dropping(" ", false, "", "", ",", false, false);
+    EXPECT_EQ(Tokens(dropping, "a b ,, c"), (PropertyList{"ab", ",", ",", "c"}));
 }
 
 TEST(PropertyList, QuotedTextWithDelimitersIsJoinedAgain)

@@ -10,8 +10,8 @@ namespace platform {
 
 std::string NativePath(const std::string& path);
 
-// What the backends tell the name look-up of the entries they add and remove, so that the folders
-// it keeps listed during a call stay true.
+// What the backends tell the name look-up of the entries they add (or replace) and remove, so that
+// the folder listings it keeps stay true.
 void NoteEntryAdded(const std::string& native);
 void NoteEntryRemoved(const std::string& native);
 

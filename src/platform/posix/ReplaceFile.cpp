@@ -108,8 +108,7 @@ bool ReplaceFileContent(const std::string& path, const std::string& content, Fil
         ::unlink(temporary.c_str());
         return Fail(error, "write", code);
     }
-    if (!existed)
-        NoteEntryAdded(target);
+    NoteEntryAdded(target); // the folder changed: a new name, or at least new times
     return true;
 }
 

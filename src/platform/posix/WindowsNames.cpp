@@ -126,12 +126,46 @@ bool ReadFolder(const std::string& folder, Listing& listing)
     return true;
 }
 
-// What an exported call has listed. Outside a call nothing is kept: every look-up lists afresh.
+// What the process has listed, folder by folder. A listing is used again while the folder's
+// change times are those it was read at; during one exported call a folder is checked at most once.
+// What the library adds itself goes into the listing, and its new times with it. A name another
+// program adds in another case within the same clock tick as one of ours can be missed until the
+// folder changes again: the same race as between any look-up and the create that follows it (the
+// exact name is always asked of the file system itself, and creates are exclusive).
+struct Stamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{}, changed{};
+    bool operator==(const Stamp& other) const
+    {
+        return device == other.device && inode == other.inode && modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec && changed.tv_sec == other.changed.tv_sec &&
+               changed.tv_nsec == other.changed.tv_nsec;
+    }
+};
+
+bool StampOf(const std::string& folder, Stamp& stamp)
+{
+    struct stat info {};
+    if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return false;
+    stamp = Stamp{info.st_dev, info.st_ino, info.st_mtim, info.st_ctim};
+    return true;
+}
+
+struct Kept {
+    Stamp stamp;
+    Listing listing;
+    unsigned long call = 0; // the call that last checked the stamp
+};
+
 struct FolderCache {
     int depth = 0;
-    std::map<std::string, Listing> folders; // by folder, as the walk names it ("" for ".")
-    Listing scratch;
+    unsigned long call = 1; // the exported call under way; 0 is never one
+    std::map<std::string, Kept> folders; // by folder, as the walk names it ("" for ".")
 };
+
+constexpr std::size_t kKeptFolders = 256; // past this many, the kept listings start afresh
 
 FolderCache& Cache()
 {
@@ -142,17 +176,27 @@ FolderCache& Cache()
 const Listing* ListFolder(const std::string& folder)
 {
     FolderCache& cache = Cache();
-    if (cache.depth == 0) {
-        cache.scratch.clear();
-        return ReadFolder(folder, cache.scratch) ? &cache.scratch : nullptr;
-    }
     const auto known = cache.folders.find(folder);
-    if (known != cache.folders.end())
-        return &known->second;
+    if (known != cache.folders.end() && cache.depth > 0 && known->second.call == cache.call)
+        return &known->second.listing;
+    Stamp stamp;
+    if (!StampOf(folder, stamp)) {
+        if (known != cache.folders.end())
+            cache.folders.erase(known);
+        return nullptr;
+    }
+    if (known != cache.folders.end() && known->second.stamp == stamp) {
+        known->second.call = cache.depth > 0 ? cache.call : 0;
+        return &known->second.listing;
+    }
     Listing listing;
     if (!ReadFolder(folder, listing))
-        return nullptr; // not kept: the folder may be made later in the call
-    return &cache.folders.emplace(folder, std::move(listing)).first->second;
+        return nullptr;
+    if (cache.folders.size() >= kKeptFolders)
+        cache.folders.clear();
+    Kept& kept = cache.folders[folder];
+    kept = Kept{stamp, std::move(listing), cache.depth > 0 ? cache.call : 0};
+    return &kept.listing;
 }
 
 // The folder and name of a native path, as the walk names the folder.
@@ -263,13 +307,18 @@ std::string NativePath(const std::string& path)
 void NoteEntryAdded(const std::string& native)
 {
     FolderCache& cache = Cache();
-    if (cache.depth == 0)
-        return;
     std::string folder, name;
     SplitNative(native, folder, name);
     const auto known = cache.folders.find(folder);
-    if (known != cache.folders.end() && !name.empty())
-        AddEntry(known->second, name);
+    if (known == cache.folders.end() || name.empty())
+        return;
+    Stamp stamp;
+    if (!StampOf(folder, stamp)) {
+        cache.folders.erase(known);
+        return;
+    }
+    AddEntry(known->second.listing, name);
+    known->second.stamp = stamp;
 }
 
 void NoteEntryRemoved(const std::string& native)
@@ -277,11 +326,8 @@ void NoteEntryRemoved(const std::string& native)
     FolderCache& cache = Cache();
     std::string folder, name;
     SplitNative(native, folder, name);
-    const auto known = cache.folders.find(folder);
-    if (known == cache.folders.end())
-        return;
     // Another entry of the same key may remain: the folder is listed again when asked.
-    cache.folders.erase(known);
+    cache.folders.erase(folder);
 }
 
 FolderListings::FolderListings() { ++Cache().depth; }
@@ -290,23 +336,32 @@ FolderListings::~FolderListings()
 {
     FolderCache& cache = Cache();
     if (--cache.depth == 0)
-        cache.folders.clear();
+        ++cache.call;
 }
 
-void ForgetFolders() { Cache().folders.clear(); }
+// Every kept listing is checked against its folder's times again before its next use.
+void ForgetFolders()
+{
+    for (auto& entry : Cache().folders)
+        entry.second.call = 0;
+}
 
 bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
                  std::unordered_set<std::string>& names)
 {
-    const std::string native = NativePath(folder.empty() ? std::string(".") : folder);
-    Listing listing;
-    if (!ReadFolder(native, listing))
+    std::string native = NativePath(folder.empty() ? std::string(".") : folder);
+    while (native.size() > 1 && native.back() == '/')
+        native.pop_back();
+    const Listing* listing = ListFolder(native == "." ? std::string() : native);
+    if (!listing)
         return false;
     const std::string low = NameKeyOf(prefix), high = NameKeyOf(suffix);
-    for (const auto& [key, name] : listing)
+    for (const auto& entry : *listing) {
+        const std::string& key = entry.first;
         if (key.size() >= low.size() + high.size() && key.compare(0, low.size(), low) == 0 &&
             key.compare(key.size() - high.size(), high.size(), high) == 0)
             names.insert(key);
+    }
     return true;
 }
 
