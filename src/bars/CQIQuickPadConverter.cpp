@@ -65,10 +65,13 @@ bool CQIQuickPadConverter::ReadPadLayout(const PropertyList& properties, PadLayo
 bool CQIQuickPadConverter::ReadNextButton(const PropertyList& properties, std::size_t& position, std::string& caption,
                                           std::uint16_t& actionId, std::string& value)
 {
+    caption.clear();
     value.clear();
     const std::size_t n = properties.size();
+    // The caption and the kind keep, for the rest of this call, the last value Unquote accepted: a
+    // caption or kind of one character after a button of an unknown kind reads as that button's.
+    std::string kind, kindToken;
     for (;;) {
-        caption.clear();
         while (position < n && !EqualsNoCase(properties[position], "Caption"))
             ++position;
         if (position >= n) {
@@ -77,17 +80,19 @@ bool CQIQuickPadConverter::ReadNextButton(const PropertyList& properties, std::s
         }
         // Caption, its text, MapTo, the kind, Value, the operand: only "Caption" is looked for.
         const std::size_t at = position;
-        Unquote(ValueAt(properties, at + 1), caption); // a refused caption stays empty
+        Unquote(ValueAt(properties, at + 1), caption);
         RemoveChar(caption, '&');
+        const std::string& kindValue = ValueAt(properties, at + 3);
+        if (Unquote(kindValue, kind))
+            kindToken = kindValue; // in its source form, as ConvertAction takes it
         ActionChoices choices;
         choices.nameHint = caption;
         choices.abandonWhenMacroFileMissing = false;
         choices.macroFailureReport = kUnconverted;
-        const Action action =
-            ConvertAction(*this, ValueAt(properties, at + 3), ValueAt(properties, at + 5), choices);
+        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, at + 5), choices);
         if (action.outcome == Action::Outcome::Failed) {
             caption.clear();
-            position = at + 6;
+            position = at + 5; // the pad ends here
             return false;
         }
         if (action.outcome != Action::Outcome::Converted) {

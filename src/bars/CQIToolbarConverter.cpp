@@ -6,8 +6,6 @@
 #include "converters/NameTables.h"
 #include "platform/AsciiCase.h"
 
-#include <cstdlib>
-
 namespace {
 
 constexpr int kToolbarGroup = 50; // "ToolbarMapping" among the group names
@@ -59,6 +57,10 @@ bool CQIToolbarConverter::ReadNextToolbarButton(const PropertyList& properties, 
 {
     button = Button{};
     const std::size_t n = properties.size();
+    // The kind, the image number's text and the tooltip keep, for the rest of this call, the last
+    // value Unquote accepted: after a button of an unknown kind, a value of one character, or a
+    // button without "ToolTip", reads as that button's.
+    std::string kind, kindToken, number;
     for (;;) {
         while (position < n && !EqualsNoCase(properties[position], "Mapto"))
             ++position;
@@ -68,42 +70,40 @@ bool CQIToolbarConverter::ReadNextToolbarButton(const PropertyList& properties, 
         }
         // Mapto, the kind, Bitmap, its number, [ToolTip, its text,] Value, the operand.
         const std::size_t at = position;
-        // A value Unquote refuses (a single character) reads as empty.
-        std::string kind;
-        Unquote(ValueAt(properties, at + 1), kind);
+        const std::string& kindValue = ValueAt(properties, at + 1);
+        if (Unquote(kindValue, kind))
+            kindToken = kindValue; // in its source form, as ConvertAction takes it
         if (EqualsNoCase(kind, "Separator")) {
             button.isSeparator = true;
             position = at + 2;
             return position <= n;
         }
-        std::string number;
         Unquote(ValueAt(properties, at + 3), number);
-        button.imageNumber = std::atoll(number.c_str());
+        button.imageNumber = DecimalValue(number);
         std::size_t operandName = at + 4;
         if (EqualsNoCase(ValueAt(properties, at + 4), "ToolTip")) {
             Unquote(ValueAt(properties, at + 5), button.tooltip);
             operandName = at + 6;
         }
+        const std::size_t operand = operandName + 1;
         ActionChoices choices;
         choices.nameHint = number;
         choices.abandonWhenMacroFileMissing = false;
         choices.macroFailureReport = kMacroFailed;
-        const Action action =
-            ConvertAction(*this, ValueAt(properties, at + 1), ValueAt(properties, operandName + 1), choices);
+        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, operand), choices);
         if (action.outcome == Action::Outcome::Failed) {
-            position = operandName + 2;
+            position = operand; // reported; the button is left out
             return false;
         }
         if (action.outcome != Action::Outcome::Converted) {
             position = at + 2; // an unknown kind: the next "Mapto" after it
-            button = Button{};
             continue;
         }
         if (action.kind == Action::Kind::Command)
             button.tooltip = action.text;
         button.actionId = action.id;
         button.value = action.text;
-        position = action.usesOperand ? operandName + 2 : operandName;
+        position = action.usesOperand ? operand + 1 : operandName;
         return position <= n;
     }
 }

@@ -11,7 +11,7 @@ class CQIToolbarConverter : public CQIBarConverter {
 public:
     struct Button {
         bool isSeparator = false;
-        long long imageNumber = 0;
+        std::int32_t imageNumber = 0; // atoi of the "Bitmap" value
         std::uint16_t actionId = 0;
         std::string tooltip;
         std::string value;
@@ -22,7 +22,7 @@ public:
     // Every "Mapto" of the statement: separators and buttons.
     void CountToolbarItems(const PropertyList& properties, unsigned& separators, unsigned& buttons);
     // The next item from position on. False when there is none, or when the button there is left
-    // out (its macro cannot be translated); position has then moved past it.
+    // out (its macro cannot be translated); position then stands on its operand.
     bool ReadNextToolbarButton(const PropertyList& properties, std::size_t& position, Button& button);
     bool WriteToolbar(const PropertyList& properties, const std::string& toolbarPath);
 };

@@ -14,13 +14,21 @@
 
 namespace {
 
+bool IsQuote(char c) { return c == '"'; }
+// After a backslash these stand for themselves.
+bool IsEscapable(char c) { return c == '\\' || c == '"' || c == '^'; }
+
+constexpr std::size_t kCatalogueValue = 160 + 1;
+
+} // namespace
+
 // atoi as the C run-time computes it, without its undefined behaviour on overflow: the digits are
 // read as strtol reads them (leading white space, a sign, digits), saturating at the limits of
 // long, and the long is then cut to 32 bits. That is what glibc's atoi returns ((int) strtol):
 // on 64-bit Linux "4294967297" gives 1 and a number past the range of long gives -1 (LONG_MAX cut)
 // or 0 (LONG_MIN cut); where long has 32 bits (Windows, 32-bit Linux) it saturates at INT_MAX and
 // INT_MIN, as the Windows run-time's atoi does.
-std::int32_t DecimalValue(const std::string& text)
+std::int32_t CQIConverter::DecimalValue(const std::string& text)
 {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
@@ -49,15 +57,6 @@ std::int32_t DecimalValue(const std::string& text)
         result = value == kLow ? std::numeric_limits<long>::max() : -value;
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<unsigned long>(result)));
 }
-
-
-bool IsQuote(char c) { return c == '"'; }
-// After a backslash these stand for themselves.
-bool IsEscapable(char c) { return c == '\\' || c == '"' || c == '^'; }
-
-constexpr std::size_t kCatalogueValue = 160 + 1;
-
-} // namespace
 
 void CQIConverter::ReportProperty(const char* text, int code)
 {

@@ -62,6 +62,10 @@ public:
         return WriteProfile(section, key, value, targetFile.c_str());
     }
 
+    // The integer that the C run-time's atoi gives for text (already unquoted), on this platform's
+    // long, without undefined behaviour on overflow. GetIntValue is this after Unquote.
+    static std::int32_t DecimalValue(const std::string& text);
+
     // The index of text in name table tableId (1 to 8, ignoring case, first match), or -1.
     static int FindName(const std::string& text, int tableId);
     // The first property map row of (group, property): its section and key indices and value kind.

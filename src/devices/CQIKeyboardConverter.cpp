@@ -27,12 +27,6 @@ constexpr ModelName kModels[] = {
 // A text's length must fit its 16-bit count in the record.
 constexpr std::size_t kMaxText = 0xFFFF;
 
-// The token at i is past the end or starts the next binding: the property it should hold is missing.
-bool Missing(const PropertyList& properties, std::size_t i)
-{
-    return i >= properties.size() || EqualsNoCase(properties[i], "PCKey");
-}
-
 } // namespace
 
 CQIKeyboardConverter::CQIKeyboardConverter(const std::string& keyboardLayout) : m_keyboardType(kPcKeyboard)
@@ -141,6 +135,11 @@ bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::
     actionText.clear();
     description.clear();
     const std::size_t n = properties.size();
+    // A binding is "PCKey", the key, two properties whose names are not looked at (the kind's and
+    // the operand's), each with its value. The key name and the kind are read afresh for every
+    // binding but keep, for the rest of this call, the last value that Unquote accepted: a key or
+    // kind of one character after a binding that was passed over reads as that binding's.
+    std::string keyName, kind, kindToken;
     for (;;) {
         while (position < n && !EqualsNoCase(properties[position], "PCKey"))
             ++position;
@@ -148,32 +147,27 @@ bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::
             ++position;
             return false;
         }
-        std::string keyName;
-        if (!Unquote(ValueAt(properties, position + 1), keyName))
-            keyName.clear();
+        Unquote(ValueAt(properties, position + 1), keyName);
         ParseKeyName(keyName, record);
-        // A binding cut short (no kind, or no operand before the next "PCKey") reads its missing
-        // parts as empty and leaves the next binding alone.
-        if (Missing(properties, position + 2)) {
-            position += 2;
-            ReportProperty("Value=", kUnconverted);
-            continue;
-        }
-        const std::string& kind = ValueAt(properties, position + 3);
+        const std::string& kindValue = ValueAt(properties, position + 3);
+        if (Unquote(kindValue, kind))
+            kindToken = kindValue; // in its source form, as ConvertAction takes it
         position += 4; // the property name of the operand
-        const bool hasOperand = !Missing(properties, position);
+        const std::size_t operand = position + 1;
 
         ActionChoices choices;
         choices.nameHint = keyName;
         choices.keepOperandWithoutMacroText = false;
-        const Action action =
-            ConvertAction(*this, kind, hasOperand ? ValueAt(properties, position + 1) : std::string(), choices);
+        // Whatever stands there is the operand, the next binding's "PCKey" or key included.
+        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, operand), choices);
         if (action.kind == Action::Kind::Other)
             continue; // reported; the search goes on from the operand's property name
-        if (action.usesOperand && hasOperand)
-            position += 2;
-        if (action.outcome != Action::Outcome::Converted)
+        if (action.outcome != Action::Outcome::Converted) {
+            position = operand; // a macro left out ends the call on its operand
             return false;
+        }
+        if (action.usesOperand)
+            position = operand + 1;
 
         record.actionId = action.id;
         switch (action.kind) {

@@ -20,8 +20,8 @@ public:
     bool Convert(const PropertyList& properties, const char* outputSessionPath, const char* schemeDirectory) override;
 
     bool WriteKeyMap(const PropertyList& properties, const std::string& keyMapPath);
-    // Reads the binding at or after position into the three outputs and moves position past it;
-    // true when it gave an action text or a description to write.
+    // Reads the binding at or after position into the three outputs and moves position past it (onto
+    // its operand when its macro is left out); true when it gave an action text or a description.
     bool ReadNextBinding(const PropertyList& properties, std::size_t& position, std::string& actionText,
                          std::string& description, KeyRecord& record);
     // One entry: its tag, the record with its lengths and copies filled in, and the two texts.

@@ -56,6 +56,9 @@ bool CQIMouseConverter::ReadNextMouseBinding(const PropertyList& properties, std
     value.clear();
     eventCode.clear();
     const std::size_t n = properties.size();
+    // The event and the kind keep, for the rest of this call, the last value Unquote accepted: an
+    // event or kind of one character after a skipped binding reads as that binding's.
+    std::string kind, kindToken;
     for (;;) {
         while (position < n && !EqualsNoCase(properties[position], "Action"))
             ++position;
@@ -63,8 +66,7 @@ bool CQIMouseConverter::ReadNextMouseBinding(const PropertyList& properties, std
             ++position;
             return false;
         }
-        if (!Unquote(ValueAt(properties, position + 1), eventCode))
-            eventCode.clear();
+        Unquote(ValueAt(properties, position + 1), eventCode);
         for (const MouseEvent& event : kEvents)
             if (EqualsNoCase(eventCode, event.name)) {
                 eventCode = event.code;
@@ -74,13 +76,14 @@ bool CQIMouseConverter::ReadNextMouseBinding(const PropertyList& properties, std
         if (position >= n || !EqualsNoCase(properties[position], "Mapto"))
             return false; // the search goes on from this token
 
-        // The operand is the value of the property after the kind, whatever its name.
-        const std::string& kind = ValueAt(properties, position + 1);
-        position += 2; // the operand's property name
+        const std::string& kindValue = ValueAt(properties, position + 1);
+        if (Unquote(kindValue, kind))
+            kindToken = kindValue; // in its source form, as ConvertAction takes it
+        position += 2; // the operand's property name, whatever its name
+        const std::size_t operand = position + 1;
 
         ActionChoices choices;
-        std::string kindName;
-        if (Unquote(kind, kindName) && EqualsNoCase(kindName, "Macro")) {
+        if (EqualsNoCase(kind, "Macro")) {
             // The macro is named after the event and a number from 0 to 999: the run-time's
             // generator, which the library never seeds, drawn once per macro binding.
             choices.nameHint = eventCode + std::to_string(std::rand() % 1000);
@@ -88,14 +91,16 @@ bool CQIMouseConverter::ReadNextMouseBinding(const PropertyList& properties, std
         choices.binding = eventCode;
         choices.acceptVtFunction = false;
         choices.reportUnknownKind = false;
-        const Action action = ConvertAction(*this, kind, ValueAt(properties, position + 1), choices);
+        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, operand), choices);
         const char* code = ActionCode(action.kind);
         if (!code)
             continue; // skipped without a report; the search goes on after the kind
-        if (action.usesOperand)
-            position += 2;
-        if (action.outcome != Action::Outcome::Converted)
+        if (action.outcome != Action::Outcome::Converted) {
+            position = operand; // a macro left out ends the call on its operand
             return false;
+        }
+        if (action.usesOperand)
+            position = operand + 1;
         actionCode = code;
         actionId = action.id;
         value = action.text;

@@ -80,8 +80,6 @@ private:
     bool ReadPair(const PropertyList& tokens, int& index, std::string& name, std::string& value);
     bool IsSource(const std::string& token, SourceName name) const; // ignoring case
 
-    static constexpr int kMaxSubmenuDepth = 64;
-    int m_submenuDepth = 0;
     std::unique_ptr<platform::MenuTemplate> m_menuTemplate;
     int m_systemMenuGroup = -1;
     int m_sourceNames[kSourceNameCount] = {};

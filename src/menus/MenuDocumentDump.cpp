@@ -1,6 +1,7 @@
 #include "menus/MenuDocumentDump.h"
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -12,6 +13,17 @@ bool IsNameChar(char c)
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Two blanks per level of nesting. Elements nested deeper than anyone reads by eye carry their depth
+// instead, so that a document nested many thousand levels deep is shown in a text of about its own
+// size rather than one that grows with the square of its depth.
+std::string Indent(std::size_t depth)
+{
+    constexpr std::size_t kShownLevels = 32;
+    if (depth <= kShownLevels)
+        return std::string(2 * depth, ' ');
+    return std::string(2 * kShownLevels, ' ') + "[" + std::to_string(depth) + "] ";
+}
 
 class DocumentReader {
 public:
@@ -45,7 +57,7 @@ public:
                 open.pop_back();
                 continue;
             }
-            std::string line = std::string(2 * open.size(), ' ') + name;
+            std::string line = Indent(open.size()) + name;
             bool empty = false;
             for (;;) {
                 const bool separated = SkipBlanks();

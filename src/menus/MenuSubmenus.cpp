@@ -1,9 +1,14 @@
 // Added submenus. A submenu gathers its own attributes until its first child (or its end) and
 // writes its element then, before the children, which follow it as siblings: the nesting lives in
 // the children's Position paths, the submenu's own path followed by its caption.
+//
+// Submenus nest as deep as the statement goes. The walk keeps the open submenus on a stack of its
+// own rather than on the call stack, so no depth of nesting can exhaust the program's stack.
 #include "menus/CQIMenuConverter.h"
 
 #include "platform/AsciiCase.h"
+
+#include <vector>
 
 struct CQIMenuConverter::Submenu {
     enum class Level { Top, FirstNested, Nested };
@@ -11,6 +16,10 @@ struct CQIMenuConverter::Submenu {
     Level level;
     std::string path;
     std::string childPath;
+    // The last pair this submenu read: each submenu keeps its own, and a value that Unquote
+    // refuses reads as the one before it.
+    std::string name;
+    std::string value;
     std::string attributes;
     bool written = false;
     bool hiddenSeen = false;
@@ -67,44 +76,54 @@ void CQIMenuConverter::WriteSubmenuElement(Submenu& submenu, std::string& docume
 }
 
 // Runs to its "Add"="End" (true) or to the end of the tokens (false), taking every other pair,
-// "Position" and "SystemMenu" ones included, as its own property.
-bool CQIMenuConverter::WriteSubmenu(Submenu& submenu, const PropertyList& tokens, int& index, std::string& document)
+// "Position" and "SystemMenu" ones included, as its own property. A nested submenu runs the same
+// way in its parent's place; when it ends, its answer is dropped and the parent reads on.
+bool CQIMenuConverter::WriteSubmenu(Submenu& outermost, const PropertyList& tokens, int& index, std::string& document)
 {
     const int last = static_cast<int>(tokens.size()) - 1;
-    std::string name, value;
-    while (index >= 0 && index < last) {
-        if (!ReadPair(tokens, index, name, value))
-            break; // a name without its value at the very end is dropped
-        value = EscapeMarkup(value);
-        if (IsSource(name, kAdd)) {
-            // Submenus nested deeper than any menu bar shows are taken as a property, so that no
-            // statement can exhaust the stack.
-            if (EqualsNoCase(value, "Menu") && m_submenuDepth < kMaxSubmenuDepth) {
+    std::vector<Submenu> nested; // the submenus open inside outermost, innermost last
+    for (;;) {
+        Submenu& submenu = nested.empty() ? outermost : nested.back();
+        bool ended = false;
+        bool answer = false;
+        if (index < 0 || index >= last) {
+            ended = true; // the tokens are used up
+        } else if (!ReadPair(tokens, index, submenu.name, submenu.value)) {
+            ended = true; // a name without its value at the very end is dropped
+        } else {
+            std::string& name = submenu.name;
+            std::string& value = submenu.value;
+            value = EscapeMarkup(value);
+            const ItemKind* kind = nullptr;
+            if (IsSource(name, kAdd) && EqualsNoCase(value, "Menu")) {
                 WriteSubmenuElement(submenu, document);
-                ++m_submenuDepth;
-                WriteNestedSubmenu(tokens, index, document, submenu.childPath, false);
-                --m_submenuDepth;
+                const std::string childPath = submenu.childPath; // submenu moves as the stack grows
+                nested.emplace_back(Submenu::Level::Nested, childPath);
                 continue;
             }
-            if (EqualsNoCase(value, "End")) {
+            if (IsSource(name, kAdd) && EqualsNoCase(value, "End")) {
                 WriteSubmenuElement(submenu, document);
                 if (index >= last)
                     index = -1;
-                return true;
-            }
-            if (const ItemKind* kind = FindItemKind(value)) {
+                ended = true;
+                answer = true;
+            } else if (IsSource(name, kAdd) && (kind = FindItemKind(value)) != nullptr) {
                 WriteSubmenuElement(submenu, document);
                 WriteItem(*kind, tokens, index, document, submenu.childPath);
-                continue;
+            } else {
+                ConvertItemProperty("", name, value);
+                submenu.hiddenSeen |= name == Target(kTHidden);
+                submenu.enabledSeen |= name == Target(kTEnabled);
+                submenu.checkedSeen |= name == Target(kTChecked);
+                if (name == Source(kCaption))
+                    submenu.SetChildPath(value);
+                AppendAttribute(submenu.attributes, name, value);
             }
         }
-        ConvertItemProperty("", name, value);
-        submenu.hiddenSeen |= name == Target(kTHidden);
-        submenu.enabledSeen |= name == Target(kTEnabled);
-        submenu.checkedSeen |= name == Target(kTChecked);
-        if (name == Source(kCaption))
-            submenu.SetChildPath(value);
-        AppendAttribute(submenu.attributes, name, value);
+        if (!ended)
+            continue;
+        if (nested.empty())
+            return answer;
+        nested.pop_back();
     }
-    return false;
 }

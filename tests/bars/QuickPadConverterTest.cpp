@@ -1,12 +1,15 @@
 // The "ButtonPad" statement: layout defaults, button order, the file's bytes, the session keys, and
 // the inputs that must end in report lines or in no pad at all.
 #include "actions/ActionIds.h"
+#include "actions/CQIMacroLibrary.h"
 #include "actions/MacroReportPath.h"
 #include "bars/CQIQuickPadConverter.h"
 #include "bars/QuickPadFile.h"
+#include "platform/Installer.h"
 #include "platform/Screen.h"
 
 #include "bars/BarHarness.h"
+#include "support/TestDesk.h"
 
 #include <limits>
 
@@ -78,6 +81,19 @@ TEST_F(QuickPad, LayoutDefaultsAndOrder)
     EXPECT_FALSE(Layout({"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "True"}).columnMajor);
     EXPECT_FALSE(Layout({"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "\"False\""}).columnMajor);
     EXPECT_EQ(Layout({"ButtonPad", "Columns", "\"1\"", "ButtonWidth", "\"25\""}).buttonWidth, 25);
+
+    // A value given twice: the later one counts while the walk goes on, that is until all four
+    // items have been found; after that the rest of the list is not read.
+    layout = Layout({"ButtonPad", "Rows", "\"2\"", "Columns", "\"3\"", "Rows", "\"4\"", "Columns", "\"5\""});
+    EXPECT_EQ(layout.rows, 4);
+    EXPECT_EQ(layout.columns, 5);
+    layout = Layout({"ButtonPad", "Rows", "\"2\"", "Columns", "\"3\"", "ButtonWidth", "\"12\"", "OrderbyRow",
+                     "True", "Rows", "\"4\"", "Columns", "\"0\""});
+    EXPECT_EQ(layout.rows, 2);
+    EXPECT_EQ(layout.columns, 3);
+    // A later value Unquote refuses reads as 0, which replaces the first.
+    layout = Layout({"ButtonPad", "Columns", "\"3\"", "Rows", "\"2\"", "Rows", "7"});
+    EXPECT_EQ(layout.rows, 0);
 
     Layout({"ButtonPad", "Rows", "\"2\""}, false);
     Layout({"ButtonPad", "Columns", "\"0\"", "Rows", "\"2\""}, false);
@@ -178,13 +194,31 @@ TEST_F(QuickPad, UnknownKindIsReportedAndSkipped)
     EXPECT_EQ(Report(), NativeText(Unconverted("Value=Launch")));
     EXPECT_EQ(m_converter.m_unconverted, 1);
 
-    // A caption Unquote refuses (one character) is empty, not the skipped button's caption.
-    PropertyList single = {"ButtonPad", "Columns", "\"3\""};
-    for (const PropertyList& b : {Button("\"Launch\"", "\"Launch\"", "\"calc\""), Button("X")})
-        single.insert(single.end(), b.begin(), b.end());
-    ASSERT_TRUE(ConvertBar(single));
-    ASSERT_EQ(ReadBack().buttons.size(), 1u);
-    EXPECT_EQ(ReadBack().buttons[0].caption, "");
+}
+
+// Within one search for a button, the caption and the kind keep the last value Unquote accepted (it
+// refuses one letter): a button of an unknown kind lends them to the next one. A new search starts
+// with an empty caption.
+TEST_F(QuickPad, ButtonsPassedOverLendTheirCaptionAndKind)
+{
+    PropertyList list = {"ButtonPad", "Columns", "\"4\""};
+    for (const PropertyList& b :
+         {Button("\"Old\"", "\"Bogus\""), Button("A", "\"String\"", "\"y\""),   // "Old", y
+          Button("\"Twice\"", "\"Launch\""), Button("\"Again\"", "L"),          // both reported
+          Button("\"&Kept\"", "\"Sequence\"", "\"k\""),                        // "Kept", k
+          Button("B", "\"String\"", "\"b\"")})                                    // "", b
+        list.insert(list.end(), b.begin(), b.end());
+    ASSERT_TRUE(ConvertBar(list));
+    const bars::QuickPad pad = ReadBack();
+    ASSERT_EQ(pad.buttons.size(), 3u);
+    EXPECT_EQ(pad.buttons[0].caption, "Old");
+    EXPECT_EQ(pad.buttons[0].value, "y");
+    EXPECT_EQ(pad.buttons[1].caption, "Kept");
+    EXPECT_EQ(pad.buttons[1].value, "k");
+    EXPECT_EQ(pad.buttons[2].caption, "");
+    EXPECT_EQ(pad.buttons[2].value, "b");
+    EXPECT_EQ(Report(), NativeText(Unconverted("Value=Bogus") + Unconverted("Value=Launch") +
+                                   Unconverted("Value=Launch")));
 }
 
 TEST_F(QuickPad, MacroThatCannotBeTranslatedEndsThePad)
@@ -219,6 +253,34 @@ TEST_F(QuickPad, MacroFileThatCannotBeOpenedKeepsTheOperand)
     EXPECT_EQ(pad.buttons[0].actionId, ACTION_ID_MACRO);
     EXPECT_EQ(pad.buttons[0].value, "RUNMACRO(\"NONE.QTM\")");
     EXPECT_EQ(pad.buttons[0].caption, "Logon");
+}
+
+// A macro is named after its button's caption, without "&"; after a button passed over, a one-
+// letter caption names it after that button's.
+TEST_F(QuickPad, MacrosAreNamedAfterTheCaption)
+{
+    TestDesk desk;
+    desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
+    platform::SetComponentLookup(&platform::RegistryComponentPath);
+    WriteFile(desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
+    m_converter.m_sourceSessionDir = desk.QimSessions();
+    PropertyList list = {"ButtonPad", "Columns", "\"2\""};
+    for (const PropertyList& b : {Button("\"Log&on\"", "\"Macro\"", "\"RUNMACRO(\\\"LOGON.QTM\\\")\""),
+                                  Button("\"Other\"", "\"Bogus\""),
+                                  Button("X", "\"Macro\"", "\"SEND(\\\"hi\\\")\"")})
+        list.insert(list.end(), b.begin(), b.end());
+    const bool converted = ConvertBar(list);
+    platform::SetComponentLookup(nullptr);
+    ASSERT_TRUE(converted);
+    const bars::QuickPad pad = ReadBack();
+    ASSERT_EQ(pad.buttons.size(), 2u);
+    EXPECT_EQ(pad.buttons[0].actionId, ACTION_ID_MACRO);
+    EXPECT_EQ(pad.buttons[0].value, desk.Macros() + kSep + "Logon.tbm");
+    EXPECT_TRUE(FileExists(pad.buttons[0].value));
+    EXPECT_EQ(pad.buttons[1].caption, "Other");
+    EXPECT_EQ(pad.buttons[1].value, desk.Macros() + kSep + "Other.tbm");
+    EXPECT_TRUE(FileExists(pad.buttons[1].value));
+    EXPECT_EQ(Report(), NativeText(Unconverted("Value=Bogus")));
 }
 
 TEST_F(QuickPad, HostileInputEndsCleanly)

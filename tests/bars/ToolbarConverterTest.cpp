@@ -1,12 +1,15 @@
 // The "ToolbarMapping" statement: positions and separators, tooltips, the two options, the file's
 // header, and the buttons that must be reported and left out.
 #include "actions/ActionIds.h"
+#include "actions/CQIMacroLibrary.h"
 #include "actions/MacroReportPath.h"
 #include "bars/ButtonImages.h"
 #include "bars/CQIToolbarConverter.h"
 #include "bars/ToolbarFile.h"
+#include "platform/Installer.h"
 
 #include "bars/BarHarness.h"
+#include "support/TestDesk.h"
 
 namespace {
 
@@ -105,6 +108,131 @@ TEST_F(Toolbar, TooltipsMissingOrFromTheCommand)
     // An empty tooltip is the bytes 00 01 00.
     const std::string bytes = ReadFile(Written(".ttb"));
     EXPECT_NE(bytes.find(std::string("\x02\x00\x01\x00\x01\x00\x01W", 8)), std::string::npos);
+}
+
+// Within one search for a button, the kind, the Bitmap value and the tooltip keep the last value
+// Unquote accepted (it refuses one letter), and a button without "ToolTip" keeps the tooltip read
+// so far: a button of an unknown kind lends them to the next one. A new search starts with no
+// tooltip and no image number.
+TEST_F(Toolbar, ButtonsPassedOverLendTheirTooltipImageAndKind)
+{
+    struct Row {
+        const char* what;
+        PropertyList items;
+        std::string tooltip; // of the one button written
+        int image;
+        std::string report;
+    };
+    const Row rows[] = {
+        {"a button without ToolTip keeps the tooltip of the button passed over",
+         {"Mapto", "\"Bogus\"", "Bitmap", "\"1\"", "ToolTip", "\"Old\"", "Value", "\"x\"",
+          "Mapto", "\"String\"", "Bitmap", "\"2\"", "Value", "\"y\""},
+         "Old", 2, Unconverted("Value=Bogus")},
+        {"a one-letter tooltip too",
+         {"Mapto", "\"Bogus\"", "Bitmap", "\"1\"", "ToolTip", "\"Old\"", "Value", "\"x\"",
+          "Mapto", "\"String\"", "Bitmap", "\"2\"", "ToolTip", "T", "Value", "\"y\""},
+         "Old", 2, Unconverted("Value=Bogus")},
+        {"a one-letter Bitmap value keeps the image number of the button passed over",
+         {"Mapto", "\"Bogus\"", "Bitmap", "\"12\"", "Value", "\"x\"",
+          "Mapto", "\"String\"", "Bitmap", "7", "Value", "\"y\""},
+         "", 12, Unconverted("Value=Bogus")},
+        {"a one-letter kind keeps the kind of the button passed over",
+         {"Mapto", "\"Bogus\"", "Bitmap", "\"1\"", "Value", "\"x\"",
+          "Mapto", "S", "Bitmap", "\"2\"", "ToolTip", "\"Mine\"", "Value", "\"y\"",
+          "Mapto", "\"String\"", "Bitmap", "\"3\"", "Value", "\"z\""},
+         "Mine", 3, Unconverted("Value=Bogus") + Unconverted("Value=Bogus")},
+        {"the first search of a statement has nothing to keep",
+         {"Mapto", "\"String\"", "Bitmap", "7", "ToolTip", "T", "Value", "\"y\""}, "", 0, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(ConvertBar(Statement({row.items})));
+        const bars::Toolbar toolbar = ReadBack();
+        ASSERT_EQ(toolbar.buttons.size(), 1u);
+        EXPECT_EQ(toolbar.buttons[0].tooltip, row.tooltip);
+        EXPECT_EQ(toolbar.buttons[0].images[0], bars::ButtonImage(row.image, bars::kButtonStrips[0]));
+        EXPECT_EQ(Report(), NativeText(row.report));
+        ASSERT_TRUE(m_report.OpenEmpty(m_dir / "report.txt", true)); // the next row's own
+    }
+    // A button written lends nothing: the next search starts with an empty tooltip and Bitmap text.
+    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"5\"", "\"Five\"", "\"a\""),
+                                      {"Mapto", "\"String\"", "Bitmap", "7", "Value", "\"b\""}})));
+    const bars::Toolbar toolbar = ReadBack();
+    ASSERT_EQ(toolbar.buttons.size(), 2u);
+    EXPECT_EQ(toolbar.buttons[1].tooltip, "");
+    EXPECT_EQ(toolbar.buttons[1].images[0], bars::ButtonImage(0, bars::kButtonStrips[0]));
+}
+
+// The image number is the Bitmap value's text as atoi reads it, after Unquote.
+TEST_F(Toolbar, ImageNumberIsAtoiOfTheUnquotedText)
+{
+    struct Row {
+        const char* bitmap;
+        std::int32_t image;
+    };
+    // Past the range of long the C run-time's atoi saturates; where long has 64 bits the value is
+    // then cut to 32.
+    const bool wideLong = sizeof(long) == 8;
+    const Row rows[] = {{"\"12\"", 12},   {"\"7\"", 7},      {"7", 0},          {"\" +12abc\"", 12},
+                        {"\"-3\"", -3},   {"\"\"", 0},       {"\"x1\"", 0},    {"12", 12},
+                        {"\"4294967308\"", wideLong ? 12 : 2147483647},
+                        {"\"99999999999999999999\"", wideLong ? -1 : 2147483647}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.bitmap);
+        const PropertyList list = {"ToolbarMapping", "Mapto", "\"String\"", "Bitmap", row.bitmap, "Value", "\"v\""};
+        std::size_t position = 0;
+        CQIToolbarConverter::Button button;
+        ASSERT_TRUE(m_converter.ReadNextToolbarButton(list, position, button));
+        EXPECT_EQ(button.imageNumber, row.image);
+    }
+}
+
+// The items are counted by the Mapto value as written, with its quotes, but each is read after
+// Unquote: a bare Separator is counted as a button and placed as a separator.
+TEST_F(Toolbar, BareSeparatorIsCountedAsAButton)
+{
+    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"1\"", "\"a\"", "\"a\""), {"Mapto", "Separator"},
+                                      Button("\"String\"", "\"2\"", "\"b\"", "\"b\"")})));
+    bars::Toolbar toolbar = ReadBack();
+    EXPECT_EQ(toolbar.buttonCount, 3u);
+    EXPECT_EQ(toolbar.itemSpace, 26u * 3 + 1);
+    ASSERT_EQ(toolbar.buttons.size(), 2u);
+    EXPECT_EQ(toolbar.buttons[1].small.left, 8 + 24 + 6);
+    EXPECT_EQ(toolbar.buttons[1].large.left, 10 + 32 + 8);
+
+    // Alone, it makes a toolbar file of one counted button and none written.
+    ASSERT_TRUE(ConvertBar(Statement({{"Mapto", "Separator"}})));
+    toolbar = ReadBack();
+    EXPECT_EQ(toolbar.buttonCount, 1u);
+    EXPECT_EQ(toolbar.itemSpace, 27u);
+    EXPECT_TRUE(toolbar.buttons.empty());
+    EXPECT_EQ(Value("QuickBar1", "QuickBarFile"), "session.ttb");
+}
+
+// A macro is named after the button's Bitmap value as written, unquoted; after a button passed
+// over, a one-letter Bitmap value names it after that button's.
+TEST_F(Toolbar, MacrosAreNamedAfterTheImageNumberText)
+{
+    TestDesk desk;
+    desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
+    platform::SetComponentLookup(&platform::RegistryComponentPath);
+    WriteFile(desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
+    m_converter.m_sourceSessionDir = desk.QimSessions();
+    const bool converted = ConvertBar(Statement({Button("\"Macro\"", "\"012\"", "\"Go\"", "\"RUNMACRO(\\\"LOGON.QTM\\\")\""),
+                                                 {"Mapto", "\"Bogus\"", "Bitmap", "\"21\"", "Value", "\"x\""},
+                                                 {"Mapto", "\"Macro\"", "Bitmap", "7", "Value", "\"SEND(\\\"hi\\\")\""}}));
+    platform::SetComponentLookup(nullptr);
+    ASSERT_TRUE(converted);
+    const bars::Toolbar toolbar = ReadBack();
+    ASSERT_EQ(toolbar.buttons.size(), 2u);
+    EXPECT_EQ(toolbar.buttons[0].actionId, ACTION_ID_MACRO);
+    EXPECT_EQ(toolbar.buttons[0].value, desk.Macros() + kSep + "012.tbm");
+    EXPECT_TRUE(FileExists(toolbar.buttons[0].value));
+    EXPECT_EQ(toolbar.buttons[0].images[0], bars::ButtonImage(12, bars::kButtonStrips[0]));
+    EXPECT_EQ(toolbar.buttons[1].value, desk.Macros() + kSep + "21.tbm");
+    EXPECT_TRUE(FileExists(toolbar.buttons[1].value));
+    EXPECT_EQ(toolbar.buttons[1].images[0], bars::ButtonImage(21, bars::kButtonStrips[0]));
+    EXPECT_EQ(Report(), NativeText(Unconverted("Value=Bogus")));
 }
 
 TEST_F(Toolbar, UnconvertibleButtonsAreReportedAndLeftOut)

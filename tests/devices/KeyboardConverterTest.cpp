@@ -6,6 +6,7 @@
 
 #include "devices/DeviceHarness.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -86,16 +87,6 @@ TEST_F(KeyboardConverter, NothingConsumesNoOperandAndALeadingOneLosesNothing)
                       "1 binding\n");
 }
 
-TEST_F(KeyboardConverter, UnknownKindsAreReportedAndLeftOut)
-{
-    EXPECT_TRUE(Convert(m_pc, {"Keyboard.Mapping", "PCKey", "\"F1 [070]\"", "MapTo", "\"Launch\"", "Value", "\"x\"",
-                               "PCKey", "\"F2 [071]\"", "MapTo", "\"String\"", "Value", "\"b\"",
-                               "PCKey", "\"F3 [072]\"", "MapTo", "\"Toolbar\"", "Value", "\"y\""}));
-    EXPECT_NE(Dump().find("\n1 binding\n"), std::string::npos);
-    EXPECT_EQ(Report(), NativeText("Unconverted property:\tValue=Launch\nUnconverted property:\tValue=Toolbar\n"));
-    EXPECT_EQ(m_pc.m_unconverted, 2);
-}
-
 TEST_F(KeyboardConverter, EmptyStatementsMakeNoKeyMap)
 {
     for (const PropertyList& statement :
@@ -108,20 +99,71 @@ TEST_F(KeyboardConverter, EmptyStatementsMakeNoKeyMap)
     EXPECT_EQ(Report(), "");
 }
 
-TEST_F(KeyboardConverter, BindingsCutShortDoNotSwallowTheirNeighbours)
+// Each binding is read by place: "PCKey", the key, then two properties whose names are not looked
+// at, the kind's and the operand's. Within one search for a binding, the key and the kind keep the
+// last value Unquote accepted (it refuses one letter), so a binding passed over lends them to the
+// next one; a new search starts afresh.
+TEST_F(KeyboardConverter, BindingsAreReadByPlaceAndLeftOutOnesLendTheirValues)
 {
-    EXPECT_TRUE(Convert(m_pc, {"Keyboard.Mapping",
-                               "PCKey", "\"F1 [070]\"", "MapTo", "\"String\"",           // no Value
-                               "PCKey", "\"F2 [071]\"", "MapTo", "\"String\"", "Value", "\"b\"",
-                               "PCKey", "\"F3 [072]\"",                                  // no kind
-                               "PCKey", "\"F4 [073]\"", "MapTo", "\"VTFunction\"", "Value", "\"PF4\"",
-                               "PCKey", "\"F5 [074]\"", "MapTo", "\"String\""}));        // nothing after it
-    const std::string dump = Dump();
-    EXPECT_NE(dump.find("F2\tmodifiers 0\tscan 0x03C\tvk 0x71\taction 40000\ttext \"b\""), std::string::npos) << dump;
-    EXPECT_NE(dump.find("F4\tmodifiers 0\tscan 0x03E\tvk 0x73\taction 40000\ttext \"<PF4>\""), std::string::npos);
-    EXPECT_NE(dump.find("\n2 bindings\n"), std::string::npos);
-    // The binding without a kind is reported as one of an unknown kind.
-    EXPECT_EQ(Report(), NativeText("Unconverted property:\tValue=\n"));
+    struct Row {
+        const char* what;
+        PropertyList bindings;
+        std::string entries; // the dump's lines between its header and its count
+        std::string report;
+    };
+    const std::string f1 = "F1\tmodifiers 0\tscan 0x03B\tvk 0x70\taction 40000\t";
+    const std::string f2 = "F2\tmodifiers 0\tscan 0x03C\tvk 0x71\taction 40000\t";
+    const std::string f3 = "F3\tmodifiers 0\tscan 0x03D\tvk 0x72\taction 40000\t";
+    const std::string f5 = "F5\tmodifiers 0\tscan 0x03F\tvk 0x74\taction 40000\t";
+    const Row rows[] = {
+        {"unknown kinds are reported and left out",
+         {"PCKey", "\"F1 [070]\"", "MapTo", "\"Launch\"", "Value", "\"x\"",
+          "PCKey", "\"F2 [071]\"", "MapTo", "\"String\"", "Value", "\"b\"",
+          "PCKey", "\"F3 [072]\"", "MapTo", "\"Toolbar\"", "Value", "\"y\""},
+         f2 + "text \"b\"\tdescription \"\"\n",
+         "Unconverted property:\tValue=Launch\nUnconverted property:\tValue=Toolbar\n"},
+        {"no operand: the next binding's key text is the operand and that binding is passed over",
+         {"PCKey", "\"F1 [070]\"", "MapTo", "\"String\"",
+          "PCKey", "\"F2 [071]\"", "MapTo", "\"String\"", "Value", "\"b\""},
+         f1 + "text \"F2 [071]\"\tdescription \"\"\n", ""},
+        {"no kind: the next binding's key text is the kind",
+         {"PCKey", "\"F3 [072]\"",
+          "PCKey", "\"F4 [073]\"", "MapTo", "\"VTFunction\"", "Value", "\"PF4\"",
+          "PCKey", "\"F5 [074]\"", "MapTo", "\"String\"", "Value", "\"e\""},
+         f5 + "text \"e\"\tdescription \"\"\n", "Unconverted property:\tValue=F4 [073]\n"},
+        {"a one-letter key after a binding passed over keeps that binding's key",
+         {"PCKey", "\"F2 [071]\"", "MapTo", "\"Bogus\"", "Value", "\"x\"",
+          "PCKey", "A", "MapTo", "\"String\"", "Value", "\"y\""},
+         f2 + "text \"y\"\tdescription \"\"\n", "Unconverted property:\tValue=Bogus\n"},
+        {"a one-letter kind after a binding passed over keeps that binding's kind",
+         {"PCKey", "\"F1 [070]\"", "MapTo", "\"Bogus\"", "Value", "\"x\"",
+          "PCKey", "\"F2 [071]\"", "MapTo", "S", "Value", "\"s\"",
+          "PCKey", "\"F3 [072]\"", "MapTo", "\"String\"", "Value", "\"c\""},
+         f3 + "text \"c\"\tdescription \"\"\n",
+         "Unconverted property:\tValue=Bogus\nUnconverted property:\tValue=Bogus\n"},
+        {"a binding written lends nothing: the next search reads a one-letter key as none",
+         {"PCKey", "\"F1 [070]\"", "MapTo", "\"String\"", "Value", "\"a\"",
+          "PCKey", "B", "MapTo", "\"String\"", "Value", "\"b\""},
+         f1 + "text \"a\"\tdescription \"\"\n"
+              "(no name)\tmodifiers 0\tscan 0x000\tvk 0x00\taction 40000\ttext \"b\"\tdescription \"\"\n",
+         ""},
+        {"a last binding cut short after its kind has an empty operand and is left out",
+         {"PCKey", "\"F1 [070]\"", "MapTo", "\"String\"", "Value", "\"a\"",
+          "PCKey", "\"F5 [074]\"", "MapTo", "\"String\""},
+         f1 + "text \"a\"\tdescription \"\"\n", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        PropertyList statement = {"Keyboard.Mapping"};
+        statement.insert(statement.end(), row.bindings.begin(), row.bindings.end());
+        EXPECT_TRUE(Convert(m_pc, statement));
+        const std::string dump = Dump();
+        const std::size_t count = std::count(row.entries.begin(), row.entries.end(), '\n');
+        EXPECT_EQ(dump.substr(dump.find('\n') + 1),
+                  row.entries + std::to_string(count) + (count == 1 ? " binding\n" : " bindings\n"));
+        EXPECT_EQ(Report(), NativeText(row.report));
+        ASSERT_TRUE(m_report.OpenEmpty(m_desk.Path("report.txt"), true)); // the next row's own
+    }
 }
 
 TEST_F(KeyboardConverter, TerminalModelFromTheSessionClass)

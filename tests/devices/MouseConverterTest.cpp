@@ -67,6 +67,31 @@ TEST_F(MouseConverter, VtFunctionsAndUnknownKindsAreSkippedSilently)
     EXPECT_EQ(m_mouse.m_unconverted, 0);
 }
 
+// Within one search for a binding, the event and the kind keep the last value Unquote accepted (it
+// refuses one letter): a binding skipped for its kind lends them to the next one. A new search
+// starts with no event.
+TEST_F(MouseConverter, SkippedBindingsLendTheirEventAndKind)
+{
+    Convert(m_mouse, {"Mouse", "Action", "\"Left Button Up\"", "Mapto", "\"Bogus\"", "Value", "\"x\"",
+                      "Action", "X", "Mapto", "\"String\"", "Value", "\"up\"",
+                      // the kind stays "Bogus": skipped as well
+                      "Action", "\"Right Button Up\"", "Mapto", "\"Bogus\"", "Value", "\"x\"",
+                      "Action", "\"Middle Double-Click\"", "Mapto", "S", "Value", "\"s\"",
+                      "Action", "\"Right Button Down\"", "Mapto", "\"VTFunction\"", "Value", "\"Do\"",
+                      "Action", "\"Left Button Down\"", "Mapto", "N", "Value", "\"n\"",
+                      // after a binding written, a one-letter event is no event at all
+                      "Action", "\"Left Double-Click\"", "Mapto", "\"String\"", "Value", "\"a\"",
+                      "Action", "Y", "Mapto", "\"String\"", "Value", "\"b\""});
+    EXPECT_EQ(Keys("LBR"), "2|40000|up");
+    EXPECT_EQ(Value("RBRAction"), "<absent>");
+    EXPECT_EQ(Value("MBDAction"), "<absent>");
+    EXPECT_EQ(Value("RBPAction"), "<absent>");
+    EXPECT_EQ(Value("LBPAction"), "<absent>"); // N reads as "VTFunction", which the mouse skips
+    EXPECT_EQ(Keys("LBD"), "2|40000|a");
+    EXPECT_EQ(Keys(""), "2|40000|b");
+    EXPECT_EQ(Report(), "");
+}
+
 TEST_F(MouseConverter, UnknownEventIsItsOwnCodeAndTheLaterBindingWins)
 {
     Convert(m_mouse, {"Mouse", "Action", "\"Wheel Up\"", "Mapto", "\"String\"", "Value", "\"up\"",

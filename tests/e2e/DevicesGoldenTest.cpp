@@ -29,7 +29,7 @@ TEST_F(DevicesGolden, KeyAndMouseBindingsMatchTheHandWrittenFiles)
 
     EXPECT_EQ(WithoutCarriageReturns(ReadFile(created)), Expected("Devices.TDP.expected"));
     EXPECT_EQ(WithoutCarriageReturns(ReadFile(report)), Expected("Devices.report.expected"));
-    EXPECT_EQ(unconverted, 2u);
+    EXPECT_EQ(unconverted, 4u);
     EXPECT_EQ(unrecognized, 0u);
 }
 

@@ -57,6 +57,26 @@ TEST(MenuDocumentDump, TheHandWrittenMenusDocumentIsShownWhole)
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 14); // the root, Menu, 11 entries, SystemMenu
 }
 
+// Elements nested deeper than anyone reads by eye are shown with their depth, so the text stays
+// about the size of the document however deep it goes.
+TEST(MenuDocumentDump, DeeplyNestedElements)
+{
+    constexpr std::size_t kDepth = 20000;
+    std::string document;
+    for (std::size_t i = 0; i < kDepth; ++i)
+        document += "<a>";
+    for (std::size_t i = 0; i < kDepth; ++i)
+        document += "</a>";
+    const std::string text = Dump(document);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(kDepth));
+    EXPECT_LT(text.size(), 100 * kDepth);
+    EXPECT_NE(text.find("\n" + std::string(64, ' ') + "a\n"), std::string::npos);          // depth 32
+    EXPECT_NE(text.find("\n" + std::string(64, ' ') + "[33] a\n"), std::string::npos);     // depth 33
+    EXPECT_NE(text.find("\n" + std::string(64, ' ') + "[19999] a\n"), std::string::npos); // the innermost
+    EXPECT_EQ(Refusal(document.substr(0, document.size() - 4)),
+              "byte " + std::to_string(7 * kDepth - 4) + ": the document ends with <a> still open");
+}
+
 TEST(MenuDocumentDump, DocumentsThatAreNotWellFormed)
 {
     EXPECT_EQ(Refusal(""), "no element");

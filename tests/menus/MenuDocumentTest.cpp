@@ -1,8 +1,11 @@
 // The custom menu document built from menu statements: each expected text is written out from the
 // rules, against the example TORQA! main menu (File, Edit, View, Tools, Window, Options, Help).
 #include "actions/CQIMacroLibrary.h"
+#include "menus/MenuDocumentDump.h"
 #include "menus/MenuHarness.h"
 #include "platform/Installer.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -206,15 +209,61 @@ TEST_F(MenuDocument, TokensOutOfStepNeverReadPastTheEnd)
                   "</Menu>" + kDefaultSystemMenu + kEnd);
 }
 
-TEST_F(MenuDocument, SubmenusNestedBeyondAnyMenuBarStayFinite)
+// Submenus nest as deep as the statement goes: each one's children take its path and caption.
+TEST_F(MenuDocument, SubmenusNestAsDeepAsTheStatementGoes)
 {
+    constexpr int kLevels = 70;
     PropertyList tokens = {"Menus", "Position", "\"Tools\""};
-    for (int i = 0; i < 5000; ++i)
-        tokens.insert(tokens.end(), {"Add", "\"Menu\"", "Caption", "\"m\""});
+    for (int i = 0; i <= kLevels; ++i)
+        tokens.insert(tokens.end(), {"Add", "\"Menu\"", "Caption", "\"c" + std::to_string(i) + "\""});
     tokens.insert(tokens.end(), {"Add", "\"Separator\""});
+    for (int i = 0; i <= kLevels; ++i)
+        tokens.insert(tokens.end(), {"Add", "\"End\""});
+    // Every submenu closed: the statement's next entry is read as usual.
+    tokens.insert(tokens.end(), {"Position", "\"Help.*\"", "Add", "\"Separator\""});
+
+    std::string expected = kStart;
+    std::string path = "&amp;Tools";
+    std::string children;
+    for (int i = 0; i <= kLevels; ++i) {
+        const std::string caption = "c" + std::to_string(i);
+        expected += "<Submenu Caption=\"" + caption + "\" Hidden=\"false\" Enabled=\"true\" Checked=\"false\" Position=\"" +
+                    path + "\" Intrinsic=\"false\"  />";
+        children += (i == 0 ? "" : ".") + caption;
+        path = children + ".*";
+    }
+    expected += "<Separator Hidden=\"False\" Enabled=\"True\" Checked=\"False\" Position=\"" + path +
+                "\" Intrinsic=\"False\"  />"
+                "<Separator Position=\"&amp;Help.*\" Intrinsic=\"False\" Hidden=\"False\" Enabled=\"True\" "
+                "Checked=\"False\"  />"
+                "</Menu>" +
+                kDefaultSystemMenu + kEnd;
+    EXPECT_EQ(Document(tokens), expected);
+}
+
+// No depth of nesting exhausts the stack (a walk that recursed once per level would, well before
+// this depth), and the document it gives reads back.
+TEST_F(MenuDocument, SubmenusNestedThirtyThousandDeep)
+{
+    constexpr std::size_t kLevels = 30000;
+    PropertyList tokens = {"Menus", "Position", "\"Tools\""};
+    tokens.reserve(3 + 2 * kLevels);
+    for (std::size_t i = 0; i < kLevels; ++i)
+        tokens.insert(tokens.end(), {"Add", "\"Menu\""});
     const std::string document = Document(tokens);
-    EXPECT_EQ(document.rfind(kEnd), document.size() - std::string(kEnd).size());
-    EXPECT_NE(document.find("Add=\"Menu\""), std::string::npos);
+    // Each submenu is written when its child comes; the innermost has none and is not written.
+    const std::string nested = "<Submenu Hidden=\"false\" Enabled=\"true\" Checked=\"false\" Position=\"\" "
+                               "Intrinsic=\"false\"  />";
+    const std::string top = "<Submenu Hidden=\"false\" Enabled=\"true\" Checked=\"false\" Position=\"&amp;Tools\" "
+                            "Intrinsic=\"false\"  />";
+    const std::string tail = std::string("</Menu>") + kDefaultSystemMenu + kEnd;
+    ASSERT_EQ(document.size(), std::string(kStart).size() + top.size() + (kLevels - 2) * nested.size() + tail.size());
+    EXPECT_EQ(document.substr(0, std::string(kStart).size() + top.size()), kStart + top);
+    EXPECT_EQ(document.substr(document.size() - nested.size() - tail.size()), nested + tail);
+
+    std::string text, error;
+    ASSERT_TRUE(DumpMenuDocument(document, text, error)) << error;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(kLevels - 1 + 3));
 }
 
 } // namespace
