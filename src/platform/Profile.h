@@ -26,7 +26,16 @@ public:
     ProfileBatch& operator=(const ProfileBatch&) = delete;
 };
 
-// Writes what a batch holds now, before something outside the library reads the files.
+// Writes what a batch holds now, before something outside the library reads the files. A file that
+// began in this batch (BeginNewProfile) stays held: no one else knows of it yet.
 void FlushProfiles();
+
+class File;
+// Gives an INI file that the caller has just created (open, empty) its first content, and closes
+// it. Where the profile functions are our own and a batch is under way, the batch takes the content
+// over and the file gets its final bytes in one write when the batch ends; a write that fails then
+// removes the file and reaches the user as a notice. Elsewhere the content is written now (a
+// failure throws FileException, as File::Write does).
+void BeginNewProfile(File& created, const std::string& content);
 
 } // namespace platform

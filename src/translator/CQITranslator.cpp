@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Files.h"
 #include "platform/Notice.h"
+#include "platform/Profile.h"
 #include "platform/TorqaServices.h"
 #include "translator/CQITokenizer.h"
 #include "translator/Report.h"
@@ -137,14 +138,16 @@ bool CQITranslator::PrepareRun(const char* reportPath)
         m_outputFile->Close();
         return false;
     }
+    std::string content;
     char block[kCopyBlock];
     std::size_t got = 0;
     while ((got = templateFile.Read(block, kCopyBlock)) == kCopyBlock)
-        m_outputFile->Write(block, got);
-    if (got > 0)
-        m_outputFile->Write(block, got);
+        content.append(block, got);
+    content.append(block, got);
     templateFile.Close();
-    m_outputFile->Close();
+    // The copy of the template is the session file's first content; where the profile keeper is
+    // ours it keeps the file, and the file is written once, whole, when the call ends.
+    platform::BeginNewProfile(*m_outputFile, content);
     return true;
 }
 

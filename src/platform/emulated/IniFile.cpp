@@ -19,6 +19,8 @@ struct HeldFile {
     int writable = -1;     // a write may go ahead (a readable file that may be written, or a new
                            // one in a folder that exists); -1 until a write asks
     bool edited = false;
+    bool fresh = false;    // created empty in this batch: written in place, once, at its end
+    std::string initial;   // and its first content
 };
 
 struct Keeper {
@@ -87,11 +89,40 @@ HeldFile& Use(const std::string& path, HeldFile& scratch)
     return found->second;
 }
 
+bool WriteWhole(const std::string& path, const std::string& content, FileError& error)
+{
+    File file;
+    if (!file.Open(path, OpenMode::BinaryCreate, false, error))
+        return false;
+    try {
+        file.WriteString(content);
+        file.Close();
+        return true;
+    } catch (const FileException& failure) {
+        error = failure.Error();
+        return false;
+    }
+}
+
+// A file made empty in this batch gets its bytes where it is, in one write. When that fails (a
+// full disk), the file is left as the one write per key would have left it at the least: its first
+// content; and when even that cannot be written, it is removed rather than left half-written.
+bool FillNewFile(const HeldFile& held, const std::string& content, FileError& error)
+{
+    if (WriteWhole(held.path, content, error))
+        return true;
+    FileError ignored;
+    if (!WriteWhole(held.path, held.initial, ignored))
+        RemoveFile(held.path);
+    return false;
+}
+
 bool Store(HeldFile& held, bool notify)
 {
     held.edited = false;
     FileError error;
-    if (ReplaceFileContent(held.path, held.document.Serialize(), error))
+    const std::string content = held.document.Serialize();
+    if (held.fresh ? FillNewFile(held, content, error) : ReplaceFileContent(held.path, content, error))
         return true;
     if (notify)
         ShowFileError(error);
@@ -139,24 +170,50 @@ bool IniWriteValue(const std::string& section, const std::string& key, const std
     return true;
 }
 
+namespace {
+
+// Writes the edited files and forgets them; the files begun in the batch stay unless it ends.
+void WriteHeld(bool ending)
+{
+    Keeper& keeper = TheKeeper();
+    std::unordered_map<std::string, HeldFile> files;
+    files.swap(keeper.files); // forgotten even when a notice below throws
+    keeper.last = nullptr;
+    for (auto& entry : files) {
+        if (entry.second.fresh && !ending)
+            keeper.files.insert(std::move(entry));
+        else if (entry.second.edited)
+            Store(entry.second, true);
+    }
+}
+
+} // namespace
+
 void IniBeginBatch() { ++TheKeeper().depth; }
 
 void IniEndBatch()
 {
     Keeper& keeper = TheKeeper();
     if (keeper.depth > 0 && --keeper.depth == 0)
-        IniFlush();
+        WriteHeld(true);
 }
 
-void IniFlush()
+void IniFlush() { WriteHeld(false); }
+
+bool IniBeginNewFile(const std::string& path, const std::string& content)
 {
     Keeper& keeper = TheKeeper();
-    std::unordered_map<std::string, HeldFile> files;
-    files.swap(keeper.files); // forgotten even when a notice below throws
+    if (keeper.depth == 0)
+        return false;
+    HeldFile held;
+    held.path = path;
+    held.document.Parse(content);
+    held.initial = content;
+    held.exists = held.readable = held.edited = held.fresh = true;
+    held.writable = 1;
+    keeper.files[KeyOfPath(path)] = std::move(held);
     keeper.last = nullptr;
-    for (auto& entry : files)
-        if (entry.second.edited)
-            Store(entry.second, true);
+    return true;
 }
 
 } // namespace platform

@@ -27,6 +27,12 @@ bool IniWriteValue(const std::string& section, const std::string& key, const std
 
 void IniBeginBatch();
 void IniEndBatch(); // the outermost end writes the edited files and forgets every copy
-void IniFlush();    // writes the edited files now and forgets every copy; the batch goes on
+// Writes the edited files now and forgets their copies; the batch goes on. Files begun in this
+// batch stay held until its end.
+void IniFlush();
+// Inside a batch: path names a file just created empty, whose first content this is; it is held
+// like any other and written once, in place, when the batch ends (removed when that write fails).
+// False outside a batch: the caller writes the content itself.
+bool IniBeginNewFile(const std::string& path, const std::string& content);
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/Profile.h"
 
+#include "platform/Files.h"
 #include "platform/emulated/IniFile.h"
 
 namespace platform {
@@ -28,5 +29,12 @@ ProfileBatch::~ProfileBatch()
 }
 
 void FlushProfiles() { IniFlush(); }
+
+void BeginNewProfile(File& created, const std::string& content)
+{
+    if (!IniBeginNewFile(created.Path(), content))
+        created.WriteString(content);
+    created.Close();
+}
 
 } // namespace platform

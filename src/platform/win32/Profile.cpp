@@ -1,5 +1,7 @@
 #include "platform/Profile.h"
 
+#include "platform/Files.h"
+
 #include <vector>
 #include <windows.h>
 
@@ -30,5 +32,11 @@ namespace platform {
 ProfileBatch::ProfileBatch() = default;
 ProfileBatch::~ProfileBatch() = default;
 void FlushProfiles() {}
+
+void BeginNewProfile(File& created, const std::string& content)
+{
+    created.WriteString(content);
+    created.Close();
+}
 
 } // namespace platform
