@@ -266,42 +266,45 @@ bool Exists(const std::string& path)
     return ::lstat(path.c_str(), &info) == 0;
 }
 
+
+// The path with each component that is missing under its exact name replaced by its folder's
+// entry that equals it ignoring case; from the first component found neither way on, the rest is
+// kept as written. The folder is asked first, so a new file in a known folder costs one question.
+std::string Resolve(const std::string& native)
+{
+    if (Exists(native))
+        return native;
+    std::string folder, name;
+    SplitNative(native, folder, name);
+    if (name.empty() || name == "." || name == ".." || folder == native)
+        return native;
+    const Listing* listing = ListFolder(folder);
+    if (!listing) {
+        // The folder itself is missing under its exact name.
+        const std::string resolved = folder.empty() || folder == "/" ? folder : Resolve(folder);
+        if (resolved == folder)
+            return native;
+        folder = resolved;
+        const std::string exact = (folder == "/" ? folder : folder + "/") + name;
+        if (Exists(exact) || !(listing = ListFolder(folder)))
+            return exact;
+    }
+    const auto found = listing->find(NameKeyOf(name));
+    const std::string& entry = found == listing->end() ? name : found->second;
+    return folder.empty() ? entry : (folder == "/" ? folder : folder + "/") + entry;
+}
+
 } // namespace
 
 std::string NativePath(const std::string& path)
 {
     const std::string native = Slashed(path);
-    if (native.empty() || Exists(native))
+    if (native.empty())
         return native;
-    // Component by component: each one that is missing under its exact name is looked for ignoring
-    // case; from the first one found neither way on, the rest is kept as written.
-    std::string done;
-    std::size_t at = 0;
-    if (native[0] == '/') {
-        done = "/";
-        at = 1;
-    }
-    while (at < native.size()) {
-        const std::size_t slash = native.find('/', at);
-        const std::size_t end = slash == std::string::npos ? native.size() : slash;
-        const std::string part = native.substr(at, end - at);
-        const std::string candidate = done + part;
-        if (!part.empty() && part != "." && part != ".." && !Exists(candidate)) {
-            const std::string folder = done.size() > 1 && done.back() == '/' ? done.substr(0, done.size() - 1) : done;
-            const Listing* listing = ListFolder(folder);
-            const auto found = listing ? listing->find(NameKeyOf(part)) : Listing::const_iterator();
-            if (!listing || found == listing->end())
-                return done + native.substr(at);
-            done += found->second;
-        } else {
-            done = candidate;
-        }
-        if (slash == std::string::npos)
-            break;
-        done.push_back('/');
-        at = slash + 1;
-    }
-    return done;
+    std::string resolved = Resolve(native);
+    if (native.back() == '/' && resolved.back() != '/')
+        resolved.push_back('/');
+    return resolved;
 }
 
 void NoteEntryAdded(const std::string& native)
