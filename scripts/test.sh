@@ -79,7 +79,7 @@ if [ $wine32 = 1 ]; then
   fresh_prefix
   wine_checks /usr/lib/wine/wine build-win32/bin 32-bit
 else
-  echo "== win32: the suites under 32-bit Wine skipped (no 32-bit Wine: $wine32_problem)"
+  echo "== win32: the suites under 32-bit Wine skipped: 32-bit Wine could not be installed (see above)"
   skipped=$((skipped + 3)) # the two suites and the example migration
 fi
 echo "== win32 took $((SECONDS - part_start)) s"
