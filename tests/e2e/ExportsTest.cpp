@@ -6,7 +6,9 @@
 
 #include <cstring>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
 #include <sys/resource.h>
 #endif
@@ -141,7 +143,33 @@ TEST_F(Exports, AFailedRunHandsBackTheCallersTextAndCounters)
     EXPECT_EQ(notices.size(), 2u);
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+// A 32-bit program on 64-bit Windows reads HKEY_LOCAL_MACHINE\Software through the 32-bit view
+// (Wow6432Node), an x64 program through the 64-bit one: TORQA! keys that an installer of the other
+// width wrote are no installation for this library. (The QIM! keys, the current user's, are shared
+// by both views; so are the file classes on Windows, which Wine keeps apart for a 64-bit program:
+// the QIM! session directory is left out here.)
+TEST_F(Exports, AnInstallationInTheOtherRegistryViewIsNotInstalled)
+{
+    TestDesk::Options options;
+    options.otherRegistryView = true;
+    TestDesk desk(options);
+    const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Korvanesta\\TORQA!", 0, KEY_READ | otherView, &key),
+              ERROR_SUCCESS)
+        << "the desk is not in the other view";
+    ::RegCloseKey(key);
+
+    EXPECT_FALSE(initialize());
+    EXPECT_EQ(isYourProductInstalled(), 0);
+    char type[260], dir[260], filter[260];
+    for (unsigned index = 1; index < 4; ++index) {
+        directories(index, type, dir, filter);
+        EXPECT_STREQ(dir, "") << "directory " << index;
+    }
+}
+#else
 // The session file is written once, when the export returns; a write that fails there (here a
 // file size limit stands in for a full disk) leaves the file as it was and says so.
 TEST_F(Exports, ASessionFileThatCannotBeWrittenStaysWholeAndIsReported)

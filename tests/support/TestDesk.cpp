@@ -6,6 +6,19 @@ namespace testing_support {
 
 const char* const TestDesk::kTemplate = "[Session]\r\nTitle=\r\n[Terminal]\r\nTermModel=420\r\n";
 
+namespace {
+
+// Whatever an earlier desk left in the registry.
+const char* const kRemoval = "REGEDIT4\r\n\r\n"
+                             "[-HKEY_LOCAL_MACHINE\\Software\\Korvanesta]\r\n"
+                             "[-HKEY_CURRENT_USER\\Software\\Korvanesta]\r\n"
+                             "[-HKEY_USERS\\.DEFAULT\\Software\\Korvanesta]\r\n"
+                             "[-HKEY_LOCAL_MACHINE\\Software\\Classes\\.qtc]\r\n"
+                             "[-HKEY_LOCAL_MACHINE\\Software\\Classes\\.qhc]\r\n"
+                             "[-HKEY_LOCAL_MACHINE\\Software\\Classes\\TORQA!.Session.1]\r\n\r\n";
+
+} // namespace
+
 TestDesk::TestDesk() : TestDesk(Options{}) {}
 
 TestDesk::TestDesk(const Options& options) : m_options(options)
@@ -18,7 +31,12 @@ TestDesk::TestDesk(const Options& options) : m_options(options)
     WriteRegistry();
 }
 
-TestDesk::~TestDesk() = default;
+TestDesk::~TestDesk()
+{
+    // The other view is no program's own: nothing is left there for later desks.
+    if (m_options.otherRegistryView)
+        ImportRegistry("removal.reg", true);
+}
 
 std::string TestDesk::TemplatePath() const { return m_dir / "torqa/Sessions/ENU/Template/Async.tdp"; }
 
@@ -54,14 +72,7 @@ void TestDesk::AddExampleMenu()
 void TestDesk::WriteRegistry()
 {
     // Whatever an earlier desk left in the registry goes first.
-    std::string reg = "REGEDIT4\r\n\r\n"
-                      "[-HKEY_LOCAL_MACHINE\\Software\\Korvanesta]\r\n"
-                      "[-HKEY_CURRENT_USER\\Software\\Korvanesta]\r\n"
-                      "[-HKEY_USERS\\.DEFAULT\\Software\\Korvanesta]\r\n"
-                      "[-HKEY_LOCAL_MACHINE\\Software\\Classes\\.qtc]\r\n"
-                      "[-HKEY_LOCAL_MACHINE\\Software\\Classes\\.qhc]\r\n"
-                      "[-HKEY_LOCAL_MACHINE\\Software\\Classes\\TORQA!.Session.1]\r\n\r\n"
-                      "[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!]\r\n";
+    std::string reg = std::string(kRemoval) + "[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!]\r\n";
     if (m_options.withInstallPath)
         reg += "\"InstallPath\"=\"" + RegistryEscaped(Install()) + "\"\r\n";
     reg += "\"Language\"=\"ENU\"\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Directories]\r\n";
@@ -76,15 +87,32 @@ void TestDesk::WriteRegistry()
         WriteFile(m_dir / "extra.reg", m_extra);
 #ifdef _WIN32
     // The real registry: the files are imported, the desk's first so that the extra keys win.
+    if (m_options.otherRegistryView) {
+        WriteFile(m_dir / "removal.reg", kRemoval);
+        ImportRegistry("removal.reg", false);
+    }
     for (const char* name : {"desk.reg", "extra.reg"})
         if (FileExists(m_dir / name))
-            std::system(("reg import \"" + (m_dir / name) + "\" >NUL 2>&1").c_str());
+            ImportRegistry(name, m_options.otherRegistryView);
 #else
     std::string list = m_dir / "desk.reg";
     if (!m_extra.empty())
         list = (m_dir / "extra.reg") + ":" + list;
     m_env.reset();
     m_env = std::make_unique<ScopedEnv>("QTCM_REGISTRY", list);
+#endif
+}
+
+void TestDesk::ImportRegistry(const std::string& name, bool otherView) const
+{
+#ifdef _WIN32
+    // reg.exe started from this program has its width, so it writes into this program's view
+    // unless told the other one.
+    const char* view = !otherView ? "" : sizeof(void*) == 8 ? " /reg:32" : " /reg:64";
+    std::system(("reg import \"" + (m_dir / name) + "\"" + view + " >NUL 2>&1").c_str());
+#else
+    (void)name;
+    (void)otherView;
 #endif
 }
 

@@ -15,6 +15,10 @@ public:
         bool withTemplate = true;
         bool withInstallPath = true;
         std::string classVersion = "QIMVT.Session.5.10";
+        // Windows: the keys go into the other registry view of HKEY_LOCAL_MACHINE\Software (the
+        // 64-bit one for a 32-bit program, the 32-bit one for an x64 program), where an installer
+        // of the other width writes them; this program's view is left without them.
+        bool otherRegistryView = false;
     };
     TestDesk();
     explicit TestDesk(const Options& options);
@@ -41,6 +45,7 @@ public:
 
 private:
     void WriteRegistry();
+    void ImportRegistry(const std::string& name, bool otherView) const;
     TempDir m_dir;
     Options m_options;
     std::string m_extra;
