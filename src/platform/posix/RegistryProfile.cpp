@@ -83,23 +83,26 @@ void RegistryView::ComputeVariables()
     if (const std::string publicFolder = text(machine, profileList, "Public"); !publicFolder.empty())
         set("PUBLIC", publicFolder);
 
-    // What logon sets for the user, from the profile and the user's shell folders.
+    // What logon sets for the user, from the profile and the user's shell folders; without a user
+    // (the library given a root alone) there is no profile to speak of.
     const std::string profile = disk->ProfileFolder();
-    const bool beforeVista = profile.find("\\Documents and Settings\\") != std::string::npos;
-    set("USERNAME", disk->User());
-    set("USERPROFILE", profile);
-    set("HOMEDRIVE", profile.substr(0, 2));
-    set("HOMEPATH", profile.size() > 2 ? profile.substr(2) : "\\");
-    const std::string appData = either(text(user, shellFolders, "AppData"),
-                                       profile + (beforeVista ? "\\Application Data" : "\\AppData\\Roaming"));
-    const std::string localAppData =
-        either(text(user, shellFolders, "Local AppData"),
-               profile + (beforeVista ? "\\Local Settings\\Application Data" : "\\AppData\\Local"));
-    set("APPDATA", appData);
-    set("LOCALAPPDATA", localAppData);
-    const std::string temp = beforeVista ? profile + "\\Local Settings\\Temp" : localAppData + "\\Temp";
-    set("TEMP", temp);
-    set("TMP", temp);
+    if (!profile.empty()) {
+        const bool beforeVista = profile.find("\\Documents and Settings\\") != std::string::npos;
+        set("USERNAME", disk->User());
+        set("USERPROFILE", profile);
+        set("HOMEDRIVE", profile.substr(0, 2));
+        set("HOMEPATH", profile.size() > 2 ? profile.substr(2) : "\\");
+        const std::string appData = either(text(user, shellFolders, "AppData"),
+                                           profile + (beforeVista ? "\\Application Data" : "\\AppData\\Roaming"));
+        const std::string localAppData =
+            either(text(user, shellFolders, "Local AppData"),
+                   profile + (beforeVista ? "\\Local Settings\\Application Data" : "\\AppData\\Local"));
+        set("APPDATA", appData);
+        set("LOCALAPPDATA", localAppData);
+        const std::string temp = beforeVista ? profile + "\\Local Settings\\Temp" : localAppData + "\\Temp";
+        set("TEMP", temp);
+        set("TMP", temp);
+    }
 
     // The user's own variables come last and win, each expandable one expanded by what came before.
     for (const auto& [name, data] : Values(user, "Environment")) {
