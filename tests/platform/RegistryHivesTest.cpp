@@ -100,7 +100,8 @@ TEST_F(CopiedDisk, TypesNamesAndTheBufferAsForExportFiles)
     std::string error;
     ASSERT_TRUE(testing_support::WriteHive(
         NtUser(),
-        {{"Software\\Caf\xE9", {{"Na\xEFve", kRegSz, "d\xE9j\xE0"}, HiveValue::Dword("Count", 0x2A), {"Fits", kRegSz, std::string(39, 'f')}}}},
+        {{"Software\\Caf\xE9",
+          {{"Na\xEFve", kRegSz, "d\xE9j\xE0"}, HiveValue::Dword("Count", 0x2A), {"Fits", kRegSz, std::string(39, 'f')}}}},
         error))
         << error;
     EXPECT_EQ(Read(kUser, "software\\CAF\xE9", "na\xEFve"), "d\xE9j\xE0");
@@ -211,7 +212,8 @@ TEST_F(CopiedDisk, BadHivesAreNamedWithWhatIsWrong)
         {"empty", "", "an empty file, not a registry hive"},
         {"text", "Windows Registry Editor Version 5.00\r\n", "not a registry hive: it does not begin with \"regf\""},
         {"header cut", good.substr(0, 1000), "cut short: 1000 bytes, less than the 4096-byte header of a hive"},
-        {"bins cut", good.substr(0, 4096 + 4096), "cut short: its header announces 12288 bytes of hive bins, the file holds 4096 after its header"},
+        {"bins cut", good.substr(0, 4096 + 4096),
+         "cut short: its header announces 12288 bytes of hive bins, the file holds 4096 after its header"},
     };
     for (const Row& row : rows) {
         WriteFile(Software(), row.content);

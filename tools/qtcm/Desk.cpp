@@ -140,7 +140,8 @@ bool PrepareWindowsDisk(const Options& options, std::string& error)
     const bool root = !options.windowsRoot.empty() || Given("QTCM_WINDOWS_ROOT");
     const bool user = !options.user.empty() || Given("QTCM_WINDOWS_USER");
     if (!options.user.empty() && !root) {
-        error = "--user " + options.user + " needs --windows-root DIR, the copied system drive that holds the user's profile";
+        error = "--user " + options.user +
+                " needs --windows-root DIR, the copied system drive that holds the user's profile";
         return false;
     }
     if (!options.user.empty() && (options.user.find_first_of("/\\") != std::string::npos || options.user == "." ||

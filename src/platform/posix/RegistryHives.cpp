@@ -122,7 +122,8 @@ std::string HiveDamage(const std::string& bytes)
                 const char* what = "";
                 const std::size_t need = RecordLength(bytes, cell, what);
                 if (need > end - cell)
-                    return std::string("cut short: the ") + what + " at byte " + Hex(cell) + " runs past the end of the file";
+                    return std::string("cut short: the ") + what + " at byte " + Hex(cell) +
+                           " runs past the end of the file";
                 if (bytes.compare(cell + 4, 2, "db") == 0) {
                     const std::size_t list = kHeader + static_cast<std::size_t>(Le32(bytes, cell + 8));
                     if (list < end && 4 + 4 * Le16(bytes, cell + 6) > end - list)
