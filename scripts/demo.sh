@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/need-packages.sh
-need_packages cmake make g++
+need_packages cmake make g++ pkg-config libhivex-dev
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQTCM_BUILD_TESTS=OFF >/dev/null
 cmake --build build -j2

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/need-packages.sh
-need_packages cmake make g++ libgtest-dev googletest
+need_packages cmake make g++ libgtest-dev googletest pkg-config libhivex-dev
 
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQTCM_SANITIZE=ON >/dev/null
 cmake --build build-test -j2

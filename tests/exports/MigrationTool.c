@@ -7,7 +7,9 @@
  *
  * Usage: MigrationTool.exe REPORT SOURCE...   (SOURCE: file names in directory 0, in the order the
  * user picked them; REPORT must exist). Prints what it did; exits 0 only when every step answered
- * as the interface says and every source was translated without a notice.
+ * as the interface says and every source was translated. The notices are printed: warnings (a
+ * relative macro path) do not make a translation fail; the files it wrote are compared with the
+ * native run's.
  *
  * Declarations are written out here as a host compiled elsewhere would write them: cdecl, bool as
  * one byte, 260-byte buffers. The one call the real tool does not make is the notice handler: a
@@ -55,7 +57,6 @@ static const char* const kExports[] = {
 enum { kExportCount = sizeof kExports / sizeof kExports[0] };
 
 static int g_failures = 0;
-static int g_notices = 0;
 
 static void Fail(const char* what, const char* detail)
 {
@@ -67,7 +68,6 @@ static void __cdecl OnNotice(const char* message, void* context)
 {
     (void)context;
     printf("  notice: %s\n", message ? message : "");
-    ++g_notices;
 }
 
 static void* Export(void* const* table, const char* name)
@@ -195,9 +195,8 @@ int main(int argc, char** argv)
         }
         char output[kBuffer] = "";
         unsigned unconverted = 0, unrecognized = 0;
-        const int noticesBefore = g_notices;
         if (!doTranslate(source, report, output, &unconverted, &unrecognized) || !output[0] ||
-            GetFileAttributesA(output) == INVALID_FILE_ATTRIBUTES || g_notices != noticesBefore) {
+            GetFileAttributesA(output) == INVALID_FILE_ATTRIBUTES) {
             Fail("not translated", source);
             continue;
         }

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # qtcm as a user meets it: the messages and exit statuses of bad desks, bad files, bad options,
 # and of migrations that go well, with warnings, or through folders.
-# Usage: messages.sh QTCM EXAMPLES_DIR MACRO_TRANSLATOR
+# Usage: messages.sh QTCM EXAMPLES_DIR MACRO_TRANSLATOR MAKE_DISK
 set -uo pipefail
 qtcm=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 examples=$(cd "$2" && pwd)
 macro_translator=$3
+make_disk=$4
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-unset QTCM_REGISTRY QTCM_DEMO QTCM_EXAMPLES QTCM_MACRO_TRANSLATOR
+unset QTCM_REGISTRY QTCM_DEMO QTCM_EXAMPLES QTCM_MACRO_TRANSLATOR QTCM_WINDOWS_ROOT QTCM_WINDOWS_USER QTCM_DRIVES
 failures=0
 case_name=
 
@@ -84,6 +85,65 @@ run "registry bad line, from QTCM_REGISTRY" env QTCM_REGISTRY="$desk:$work/bad-l
 status_is 2; says stderr "$work/bad-line.reg:5: no '=' after the value name"
 run "registry a folder" "$qtcm" --registry "$work/qim" dirs
 status_is 2; says stderr "$work/qim: a folder"
+
+# -- A copied Windows system drive: the options, the hives, the user's variables
+disk=$work/disk
+mkdir -p "$work/qimhome/Sessions" "$work/ann/Sessions"
+"$make_disk" "$disk" ann "$work/qimhome" || fail "qtcm_make_disk could not write the sample disk"
+touch "$work/plain"
+for bad in "C=/x" "1:=/x" "D:" "D:/x"; do
+  run "drive $bad" "$qtcm" --drive "$bad" --registry "$desk" dirs
+  status_is 2; says stderr "--drive $bad: give a drive letter, ':', '=' and a folder"
+done
+run "drive missing folder" "$qtcm" --drive "D:=$work/gone" --registry "$desk" dirs
+status_is 2; says stderr "--drive D:=$work/gone: no such folder"
+run "drive a file" "$qtcm" --drive "D:=$work/plain" --registry "$desk" dirs
+status_is 2; says stderr "--drive D:=$work/plain: not a folder"
+run "drive twice" "$qtcm" --drive "D:=$work" --drive "d:=$work/qim" --registry "$desk" dirs
+status_is 2; says stderr "the drive D: is given twice"
+run "drive accepted" "$qtcm" --drive "D:=$work" --drive "e:=$work/qim" --registry "$desk" dirs
+status_is 0
+run "user without root" "$qtcm" --user ann --registry "$desk" dirs
+status_is 2; says stderr "--user ann needs --windows-root DIR"
+run "root without user" "$qtcm" --windows-root "$disk" dirs
+status_is 2; says stderr "--windows-root needs --user NAME"
+run "root without user, from the environment" env QTCM_WINDOWS_ROOT="$disk" "$qtcm" dirs
+status_is 2; says stderr "QTCM_WINDOWS_ROOT needs --user NAME"
+run "root missing" "$qtcm" --windows-root "$work/gone" --user ann dirs
+status_is 2; says stderr "--windows-root $work/gone: no such folder"
+run "root a file" "$qtcm" --windows-root "$work/plain" --user ann dirs
+status_is 2; says stderr "--windows-root $work/plain: not a folder"
+run "user a path" "$qtcm" --windows-root "$disk" --user ../ann dirs
+status_is 2; says stderr "--user ../ann: not a user name"
+run "root not a system drive" "$qtcm" --windows-root "$work/qim" --user ann dirs
+status_is 2; says stderr "$work/qim/Windows/System32/config/SOFTWARE: no such file: $work/qim is not a copied Windows system drive"
+run "no such user" "$qtcm" --windows-root "$disk" --user bob dirs
+status_is 2; says stderr "$disk/Users/bob/NTUSER.DAT: no such file: the disk has no profile of the user bob (profiles there: ann)"
+software=$disk/Windows/System32/config/SOFTWARE
+cp "$software" "$work/SOFTWARE.good"
+for case in "empty:an empty file, not a registry hive" "text:not a registry hive: it does not begin with \"regf\"" \
+  "cut:cut short: its header announces"; do
+  case ${case%%:*} in
+  empty) : >"$software" ;;
+  text) printf 'REGEDIT4\r\n' >"$software" ;;
+  cut) head -c 9000 "$work/SOFTWARE.good" >"$software" ;;
+  esac
+  run "hive ${case%%:*}" "$qtcm" --windows-root "$disk" --user ann dirs
+  status_is 2; says stderr "qtcm: $software: ${case#*:}"; silent stdout
+done
+cp "$work/SOFTWARE.good" "$software"
+# The desk alone: the QIM! folder from the user's hive, %QIMHOME% from the user's environment (not
+# this process's); the TORQA! folders from an export file in front of the hives.
+grep -v 'QIMVT\|Directory' "$desk" >"$work/torqa.reg"
+run "windows root desk" env QIMHOME=/wrong "$qtcm" --windows-root "$disk" --user ann dirs
+says stdout "$work/qimhome\Sessions"; grep -q "no desk" "$work/stderr" && fail "a copied drive is no desk"
+run "windows root with an export in front" env QIMHOME=/wrong "$qtcm" --windows-root "$disk" --user ann --registry "$work/torqa.reg" dirs
+status_is 0; says stdout "$work/qimhome\Sessions"; says stdout "$out/Sessions"; silent stderr
+printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Korvanesta\\QIM!\\5.10\\QIMVT]\n"Directory"="%s/%%USERNAME%%\\Sessions"\n' \
+  "$work" >"$work/user-dir.reg"
+run "profile variables, from the environment" env QTCM_WINDOWS_ROOT="$disk" QTCM_WINDOWS_USER=ann USERNAME=nobody "$qtcm" \
+  --registry "$work/user-dir.reg" --registry "$work/torqa.reg" dirs
+status_is 0; says stdout "$work/ann\Sessions"
 
 # -- dirs
 run "dirs complete" "$qtcm" --registry "$desk" dirs

@@ -1,13 +1,16 @@
 #include "Desk.h"
 
 #include "HostPlatform.h"
+#include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/TorqaServices.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -63,6 +66,103 @@ bool CheckDirectoryOption(unsigned index, const std::string& path, std::string& 
     else
         return true;
     return false;
+}
+
+// A folder an option names, made absolute; "" with error set ("label: what") when it is none.
+std::string AbsoluteFolder(const std::string& label, const std::string& path, std::string& error)
+{
+    std::error_code code;
+    const fs::file_status status = fs::status(path, code);
+    if (!fs::exists(status)) {
+        error = label + ": no such folder";
+        return {};
+    }
+    if (!fs::is_directory(status)) {
+        error = label + ": not a folder";
+        return {};
+    }
+    std::string absolute = fs::absolute(path, code).lexically_normal().string();
+    while (absolute.size() > 1 && (absolute.back() == '/' || absolute.back() == '\\'))
+        absolute.pop_back();
+    return absolute;
+}
+
+bool Given(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+// --drive, --windows-root and --user become QTCM_DRIVES, QTCM_WINDOWS_ROOT and QTCM_WINDOWS_USER,
+// which the library's file names and registry read.
+bool PrepareWindowsDisk(const Options& options, std::string& error)
+{
+    if ((!options.drives.empty() || !options.windowsRoot.empty() || !options.user.empty()) &&
+        host::HasSystemRegistry()) {
+        error = "--windows-root, --user and --drive serve systems without a registry: here the drives and the "
+                "registry are the system's own";
+        return false;
+    }
+
+    std::string entries;
+    std::set<char> letters;
+    for (const std::string& mapping : options.drives) {
+        const char letter = UpperAscii(mapping[0]);
+        const std::string label = "--drive " + mapping;
+        if (!letters.insert(letter).second) {
+            error = label + ": the drive " + std::string(1, letter) + ": is given twice";
+            return false;
+        }
+        const std::string folder = AbsoluteFolder(label, mapping.substr(3), error);
+        if (folder.empty())
+            return false;
+        if (folder.find(';') != std::string::npos) {
+            error = label + ": a folder whose name holds ';' cannot be listed in QTCM_DRIVES";
+            return false;
+        }
+        entries += (entries.empty() ? "" : ";") + std::string(1, letter) + ":=" + folder;
+    }
+    if (!entries.empty()) {
+        // The command line wins over QTCM_DRIVES for the letters it names; the others stay.
+        std::string kept;
+        const std::string listed = Given("QTCM_DRIVES") ? std::getenv("QTCM_DRIVES") : "";
+        std::size_t start = 0;
+        while (start < listed.size()) {
+            const std::size_t end = std::min(listed.find(';', start), listed.size());
+            const std::string entry = listed.substr(start, end - start);
+            if (!entry.empty() && !(entry.size() >= 2 && entry[1] == ':' && letters.count(UpperAscii(entry[0]))))
+                kept += entry + ";";
+            start = end + 1;
+        }
+        host::SetEnvironment("QTCM_DRIVES", kept + entries);
+    }
+
+    const bool root = !options.windowsRoot.empty() || Given("QTCM_WINDOWS_ROOT");
+    const bool user = !options.user.empty() || Given("QTCM_WINDOWS_USER");
+    if (!options.user.empty() && !root) {
+        error = "--user " + options.user +
+                " needs --windows-root DIR, the copied system drive that holds the user's profile";
+        return false;
+    }
+    if (!options.user.empty() && (options.user.find_first_of("/\\") != std::string::npos || options.user == "." ||
+                                  options.user == "..")) {
+        error = "--user " + options.user + ": not a user name (the name of the user's profile folder under Users)";
+        return false;
+    }
+    if (root && !user) {
+        error = std::string(options.windowsRoot.empty() ? "QTCM_WINDOWS_ROOT" : "--windows-root") +
+                " needs --user NAME (or QTCM_WINDOWS_USER): the user whose profile (Users\\NAME) on that drive is migrated";
+        return false;
+    }
+    if (!options.windowsRoot.empty()) {
+        const std::string folder = AbsoluteFolder("--windows-root " + options.windowsRoot, options.windowsRoot, error);
+        if (folder.empty())
+            return false;
+        host::SetEnvironment("QTCM_WINDOWS_ROOT", folder);
+    }
+    if (!options.user.empty())
+        host::SetEnvironment("QTCM_WINDOWS_USER", options.user);
+    return true;
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -176,17 +276,22 @@ std::string DefaultReport(const Options& options)
 int OpenDesk(const Options& options, const char* hostPath, QtcmLibrary& library)
 {
     std::string error;
+    if (!PrepareWindowsDisk(options, error)) {
+        std::fprintf(stderr, "qtcm: %s\n", error.c_str());
+        return 2;
+    }
     std::vector<std::string> registries = options.registries;
-    const char* listed = std::getenv("QTCM_REGISTRY");
-    if (!options.exampleDesk && registries.empty() && !(listed && *listed) && !host::HasSystemRegistry()) {
+    if (!options.exampleDesk && registries.empty() && !Given("QTCM_REGISTRY") && !Given("QTCM_WINDOWS_ROOT") &&
+        !host::HasSystemRegistry()) {
         std::fputs("qtcm: no desk: this system has no registry, so qtcm needs the registry export of the machine\n"
                    "to migrate: name it with --registry FILE or QTCM_REGISTRY=FILE[:FILE...] (the README's\n"
-                   "\"The registry on Linux\" lists the keys), or try the bundled example with --example-desk\n",
+                   "\"The registry on Linux\" lists the keys), or give a copied Windows system drive with\n"
+                   "--windows-root DIR --user NAME, or try the bundled example with --example-desk\n",
                    stderr);
         return 2;
     }
     if ((options.exampleDesk && !PrepareExampleDesk(hostPath, registries, error)) ||
-        !host::UseRegistryFiles(registries, error)) {
+        !host::UseRegistryFiles(registries, error) || !host::UseWindowsDisk(error)) {
         std::fprintf(stderr, "qtcm: %s\n", error.c_str());
         return 2;
     }

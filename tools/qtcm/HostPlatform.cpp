@@ -8,6 +8,7 @@
 #include <string>
 #else
 #include "platform/posix/RegistryFiles.h"
+#include "platform/posix/RegistryHives.h"
 
 #include <cerrno>
 #include <cstring>
@@ -30,6 +31,8 @@ void SetEnvironmentDefault(const char* name, const std::string& value)
         _putenv((std::string(name) + "=" + value).c_str());
 }
 
+void SetEnvironment(const char* name, const std::string& value) { _putenv((std::string(name) + "=" + value).c_str()); }
+
 bool HasSystemRegistry() { return true; }
 
 const char* TorqaServicesKey() { return nullptr; }
@@ -43,11 +46,16 @@ bool UseRegistryFiles(const std::vector<std::string>& files, std::string& error)
     return false;
 }
 
+// The system's own registry is the desk; a copied disk's hives are not read here.
+bool UseWindowsDisk(std::string&) { return true; }
+
 #else
 
 bool StderrIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
 
 void SetEnvironmentDefault(const char* name, const std::string& value) { ::setenv(name, value.c_str(), 0); }
+
+void SetEnvironment(const char* name, const std::string& value) { ::setenv(name, value.c_str(), 1); }
 
 bool HasSystemRegistry() { return false; }
 
@@ -110,6 +118,15 @@ bool UseRegistryFiles(const std::vector<std::string>& files, std::string& error)
     }
     ::setenv("QTCM_REGISTRY", list.c_str(), 1);
     return true;
+}
+
+bool UseWindowsDisk(std::string& error)
+{
+    std::string root, user;
+    if (!platform::WindowsDiskFromEnvironment(root, user))
+        return true;
+    error = platform::CheckWindowsDisk(root, user);
+    return error.empty();
 }
 
 #endif

@@ -24,6 +24,15 @@ const char kUsage[] =
     "options:\n"
     "  --registry FILE      a registry export to read before those in QTCM_REGISTRY (repeatable;\n"
     "                       systems without a registry only)\n"
+    "  --windows-root DIR   a copied Windows system drive: C: is DIR, and the registry is read\n"
+    "                       from its hives (Windows\\System32\\config\\SOFTWARE, the user's\n"
+    "                       NTUSER.DAT) behind the registry exports; with --user (systems\n"
+    "                       without a registry only)\n"
+    "  --user NAME          the user of that drive whose sessions are migrated: the profile\n"
+    "                       Users\\NAME, whose variables (%APPDATA%, %USERPROFILE%, ...) the\n"
+    "                       registry's paths see\n"
+    "  --drive L:=DIR       the drive letter L is the folder DIR (repeatable; systems without a\n"
+    "                       registry only)\n"
     "  --example-desk       the bundled example installation: writes into QTCM_DEMO (by default\n"
     "                       " QTCM_DEMO_DIR "), and its report there\n"
     "  --qim-sessions DIR   QIM! session directory (directory 0)\n"
@@ -32,8 +41,9 @@ const char kUsage[] =
     "  --macros DIR         TORQA! macro directory (directory 3)\n"
     "  --help, --version\n"
     "\n"
-    "On a system without a registry the desk is the registry export of the machine to migrate:\n"
-    "name it with --registry or QTCM_REGISTRY (files separated by ':').\n"
+    "On a system without a registry the desk is the registry export of the machine to migrate,\n"
+    "named with --registry or QTCM_REGISTRY (files separated by ':'), or a copied Windows system\n"
+    "drive given with --windows-root and --user (QTCM_WINDOWS_ROOT, QTCM_WINDOWS_USER), or both.\n"
     "\n"
     "Each file is translated with its own folder as the working folder, so the relative macro paths\n"
     "of a session (..\\Macros\\Logon.qtm) mean the same wherever qtcm is started; the folders named by\n"
@@ -45,6 +55,14 @@ const char kUsage[] =
 namespace {
 
 const char* const kDirectoryOptions[4] = {"--qim-sessions", "--sessions", "--schemes", "--macros"};
+
+// A drive letter, a colon, '=' and a folder.
+bool IsDriveMapping(const std::string& text)
+{
+    const char letter = text.empty() ? '\0' : text[0];
+    return text.size() > 3 && ((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z')) && text[1] == ':' &&
+           text[2] == '=';
+}
 
 } // namespace
 
@@ -83,6 +101,21 @@ bool ParseArguments(int argc, char** argv, Options& options, std::string& error)
             if (!value(file))
                 return false;
             options.registries.push_back(file);
+        } else if (arg == "--drive") {
+            std::string mapping;
+            if (!value(mapping))
+                return false;
+            if (!IsDriveMapping(mapping)) {
+                error = "--drive " + mapping + ": give a drive letter, ':', '=' and a folder, as in --drive D:=/mnt/d";
+                return false;
+            }
+            options.drives.push_back(mapping);
+        } else if (arg == "--windows-root") {
+            if (!value(options.windowsRoot))
+                return false;
+        } else if (arg == "--user") {
+            if (!value(options.user))
+                return false;
         } else if (arg == "--report") {
             if (!value(options.report))
                 return false;

@@ -1,6 +1,7 @@
 #include "platform/Registry.h"
 
-#include "platform/posix/RegistryFiles.h"
+#include "platform/AsciiCase.h"
+#include "platform/posix/RegistryView.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -13,8 +14,7 @@ namespace platform {
 bool ReadRegistryValue(RegistryHive hive, const std::string& key, const std::string& valueName,
                        std::size_t bufferSize, std::string& out)
 {
-    const RegistryStore& store = CurrentRegistry();
-    const RegistryData* data = store.Find(hive, key, valueName);
+    const std::optional<RegistryData> data = CurrentRegistry().Find(hive, key, valueName);
     if (!data)
         return false;
     const bool text = data->type == RegistryData::String || data->type == RegistryData::ExpandString;
@@ -27,7 +27,7 @@ bool ReadRegistryValue(RegistryHive hive, const std::string& key, const std::str
 
 namespace {
 // Variable names compare ignoring case, as on Windows; an exact match is preferred.
-const char* FindVariable(const std::string& name)
+const char* FindEnvironmentVariable(const std::string& name)
 {
     if (const char* exact = std::getenv(name.c_str()))
         return exact;
@@ -41,7 +41,15 @@ const char* FindVariable(const std::string& name)
 }
 } // namespace
 
-bool ExpandEnvironment(const std::string& text, std::size_t bufferSize, std::string& out)
+const char* RegistryView::Variable(const std::string& name) const
+{
+    if (!disk)
+        return FindEnvironmentVariable(name);
+    const auto found = variables.find(FoldCase(name));
+    return found == variables.end() ? nullptr : found->second.c_str();
+}
+
+std::string ExpandVariables(const std::string& text, const std::function<const char*(const std::string&)>& lookup)
 {
     std::string result;
     std::size_t i = 0;
@@ -58,7 +66,7 @@ bool ExpandEnvironment(const std::string& text, std::size_t bufferSize, std::str
             break;
         }
         const std::string name = text.substr(open + 1, close - open - 1);
-        const char* value = name.empty() ? nullptr : FindVariable(name);
+        const char* value = name.empty() ? nullptr : lookup(name);
         if (value) {
             result += value;
             i = close + 1;
@@ -68,9 +76,16 @@ bool ExpandEnvironment(const std::string& text, std::size_t bufferSize, std::str
             i = close;
         }
     }
+    return result;
+}
+
+bool ExpandEnvironment(const std::string& text, std::size_t bufferSize, std::string& out)
+{
+    const RegistryView& registry = CurrentRegistry();
+    std::string result = ExpandVariables(text, [&registry](const std::string& name) { return registry.Variable(name); });
     if (result.size() + 1 > bufferSize)
         return false;
-    out = result;
+    out = std::move(result);
     return true;
 }
 

@@ -1,4 +1,4 @@
-#include "platform/posix/RegistryFiles.h"
+#include "platform/posix/RegistryView.h"
 
 #include "platform/posix/NativePath.h"
 
@@ -37,19 +37,37 @@ std::string Signature(const std::vector<std::string>& files, bool& settled)
 
 } // namespace
 
-const RegistryStore& CurrentRegistry()
+const RegistryView& CurrentRegistry()
 {
-    static RegistryStore store;
-    static std::string readFrom;
-    static bool keep = false;
+    static RegistryView view;
+    static std::string filesReadFrom, diskReadFrom;
+    static bool keepFiles = false, keepDisk = false;
+    bool changed = false;
+
     bool settled = false;
     std::string signature = Signature(RegistryFileList(), settled);
-    if (!keep || signature != readFrom) {
-        store = LoadRegistryFromEnvironment();
-        readFrom = std::move(signature);
-        keep = settled; // a file that just changed is read again next time
+    if (!keepFiles || signature != filesReadFrom) {
+        view.files = LoadRegistryFromEnvironment();
+        filesReadFrom = std::move(signature);
+        keepFiles = settled; // a file that just changed is read again next time
+        changed = true;
     }
-    return store;
+
+    // The disk: which root and user, and the hive files read for them (the user's hive is where
+    // the SOFTWARE hive puts the profile, so the files are known once the disk is open).
+    std::string root, user;
+    const bool hasDisk = WindowsDiskFromEnvironment(root, user);
+    const std::string which = hasDisk ? root + '\0' + user + '\0' : std::string();
+    signature = which + (view.disk ? Signature(view.disk->Files(), settled) : std::string());
+    if (!keepDisk || signature != diskReadFrom) {
+        view.disk = hasDisk ? std::make_shared<const WindowsDisk>(root, user) : nullptr;
+        diskReadFrom = which + (view.disk ? Signature(view.disk->Files(), settled) : std::string());
+        keepDisk = settled || !hasDisk;
+        changed = true;
+    }
+    if (changed)
+        view.ComputeVariables();
+    return view;
 }
 
 } // namespace platform

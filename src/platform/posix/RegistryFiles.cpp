@@ -180,6 +180,7 @@ const char* RegistryStore::ImportLine(const std::string& rawLine, bool unicode, 
         if (!path.empty() && path[0] == '-') {
             // Deleting a key removes it with everything under it.
             const std::string gone = CanonicalKey(path.substr(1));
+            m_deletedKeys.insert(gone);
             for (auto it = m_keys.begin(); it != m_keys.end();) {
                 if (it->first == gone || it->first.rfind(gone + "\\", 0) == 0)
                     it = m_keys.erase(it);
@@ -213,6 +214,7 @@ const char* RegistryStore::ImportLine(const std::string& rawLine, bool unicode, 
     auto& values = m_keys[currentKey];
     if (dataText == "-") {
         values.erase(FoldCase(name));
+        m_deletedValues.insert(currentKey + '\0' + FoldCase(name));
         return nullptr;
     }
     RegistryData data;
@@ -280,6 +282,21 @@ const RegistryData* RegistryStore::Find(RegistryHive hive, const std::string& ke
         return nullptr;
     const auto value = found->second.find(FoldCase(name));
     return value == found->second.end() ? nullptr : &value->second;
+}
+
+const std::map<std::string, RegistryData>* RegistryStore::Values(RegistryHive hive, const std::string& key) const
+{
+    const auto found = m_keys.find(CanonicalKey(std::string(HiveName(hive)) + "\\" + key));
+    return found == m_keys.end() ? nullptr : &found->second;
+}
+
+bool RegistryStore::Deletes(RegistryHive hive, const std::string& key, const std::string* name) const
+{
+    const std::string canonical = CanonicalKey(std::string(HiveName(hive)) + "\\" + key);
+    for (const std::string& gone : m_deletedKeys)
+        if (canonical == gone || canonical.rfind(gone + "\\", 0) == 0)
+            return true;
+    return name && m_deletedValues.count(canonical + '\0' + FoldCase(*name)) != 0;
 }
 
 std::vector<std::string> RegistryFileList()

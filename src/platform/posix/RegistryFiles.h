@@ -5,6 +5,7 @@
 #include "platform/Registry.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,19 +30,23 @@ public:
     // problem when one is given, so a host can tell the user where a desk's file is wrong.
     bool Import(const std::string& fileContent, RegistryProblem* problem = nullptr);
     const RegistryData* Find(RegistryHive hive, const std::string& key, const std::string& name) const;
+    // The values of a key by their case-folded names; nullptr when no file has the key.
+    const std::map<std::string, RegistryData>* Values(RegistryHive hive, const std::string& key) const;
+    // True when a file deleted the key, a key above it, or (with a name) the value: what a hive
+    // behind the files holds there is gone, as when the files are imported into that registry.
+    bool Deletes(RegistryHive hive, const std::string& key, const std::string* name = nullptr) const;
 
 private:
     // nullptr when the line was read, else what is wrong with it.
     const char* ImportLine(const std::string& line, bool unicode, std::string& currentKey);
     std::map<std::string, std::map<std::string, RegistryData>> m_keys; // folded key path -> values
+    std::set<std::string> m_deletedKeys;   // folded key paths
+    std::set<std::string> m_deletedValues; // folded key path '\0' folded value name
 };
 
 // The files QTCM_REGISTRY names, in its order.
 std::vector<std::string> RegistryFileList();
 // The registry files named by QTCM_REGISTRY, read afresh.
 RegistryStore LoadRegistryFromEnvironment();
-// The same, read once and kept while the variable and the files stay as they are (the same names,
-// sizes and modification times): a translation asks the registry a dozen times.
-const RegistryStore& CurrentRegistry();
 
 } // namespace platform
