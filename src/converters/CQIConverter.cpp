@@ -5,6 +5,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/Files.h"
+#include "platform/Notice.h"
 #include "platform/Profile.h"
 #include "platform/TorqaServices.h"
 #include "translator/Report.h"
@@ -66,8 +67,10 @@ void CQIConverter::ReportProperty(const char* text, int code)
     else if (code == kUnconverted || code == kMacroFailed)
         ++m_unconverted;
     // A run without a report file (the caller named none) still counts.
-    if (!line.empty() && m_reportFile && m_reportFile->IsOpen())
+    if (!line.empty() && m_reportFile && m_reportFile->IsOpen()) {
         m_reportFile->WriteString(line);
+        platform::TellReportLine(m_statementGroup, line);
+    }
 }
 
 int CQIConverter::TranslateValue(int kind, const std::string& source, std::string& out, const char*)

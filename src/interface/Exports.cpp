@@ -217,3 +217,8 @@ int QTC_TranslateThisFile(const char* sourcePath, char* outputPath)
 const TranslatorRecord* const* GimmieTranslators(void) { return kRecords; }
 
 void QTCmSetNoticeHandler(QTCmNoticeHandler handler, void* context) { platform::SetNoticeHandler(handler, context); }
+
+void QTCmSetReportLineHandler(QTCmReportLineHandler handler, void* context)
+{
+    platform::SetReportLineHandler(handler, context);
+}

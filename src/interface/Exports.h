@@ -50,3 +50,8 @@ QTCM_API const struct TranslatorRecord* const* GimmieTranslators(void);
 // file-error notices instead of the platform's message box. nullptr restores the message box.
 typedef void (*QTCmNoticeHandler)(const char* message, void* context);
 QTCM_API void QTCmSetNoticeHandler(QTCmNoticeHandler handler, void* context);
+// Not part of the plug-in interface either: each line the translation writes into the migration
+// report, told as it is written, with the group name of the statement it came from (the report
+// itself does not say), so a host can sum up what was lost where. nullptr stops the telling.
+typedef void (*QTCmReportLineHandler)(const char* group, const char* line, void* context);
+QTCM_API void QTCmSetReportLineHandler(QTCmReportLineHandler handler, void* context);

@@ -26,6 +26,23 @@ void ShowNotice(const std::string& message)
         ShowDefaultNotice(message);
 }
 
+namespace {
+ReportLineHandler g_lineHandler = nullptr;
+void* g_lineContext = nullptr;
+} // namespace
+
+void SetReportLineHandler(ReportLineHandler handler, void* context)
+{
+    g_lineHandler = handler;
+    g_lineContext = context;
+}
+
+void TellReportLine(const std::string& group, const std::string& line)
+{
+    if (g_lineHandler)
+        g_lineHandler(group.c_str(), line.c_str(), g_lineContext);
+}
+
 void ShowWarning(const std::string& message)
 {
     if (g_handler)

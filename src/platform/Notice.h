@@ -12,6 +12,11 @@ using NoticeHandler = void (*)(const char* message, void* context);
 
 // nullptr restores the platform's own way.
 void SetNoticeHandler(NoticeHandler handler, void* context);
+
+// Each report line as it is written, with its statement's group, to a host that asked for them.
+using ReportLineHandler = void (*)(const char* group, const char* line, void* context);
+void SetReportLineHandler(ReportLineHandler handler, void* context);
+void TellReportLine(const std::string& group, const std::string& line);
 void ShowNotice(const std::string& message);
 void ShowFileError(const FileError& error);
 // Something the files and the report do not show (a macro file that could not be read): to the

@@ -1,5 +1,7 @@
 #include "support/GoldenTranslation.h"
 
+#include <sstream>
+
 namespace testing_support {
 
 void GoldenTranslation::Translate(const TestDesk& desk, const std::string& name)
@@ -15,6 +17,17 @@ void GoldenTranslation::Translate(const TestDesk& desk, const std::string& name)
     EXPECT_TRUE(doTranslate(source.c_str(), report.c_str(), output, &unconverted, &unrecognized));
     created = m_sessions + name + ".TDP";
     ASSERT_EQ(std::string(output), created);
+    // Every property line of the report was told, in order, with a statement group.
+    std::string toldLines, reportedLines, line;
+    for (const auto& [group, text] : reportLines) {
+        EXPECT_FALSE(group.empty()) << text;
+        toldLines += text;
+    }
+    std::istringstream reported(ReadFile(report));
+    while (std::getline(reported, line))
+        if (line.find("property:\t") != std::string::npos || line.rfind("Unable to convert macro:\t", 0) == 0)
+            reportedLines += line + "\n";
+    EXPECT_EQ(WithoutCarriageReturns(toldLines), WithoutCarriageReturns(reportedLines));
     std::string shown;
     for (const std::string& notice : notices)
         shown += notice + "\n";

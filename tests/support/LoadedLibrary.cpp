@@ -49,6 +49,14 @@ void LoadedLibrary::SetUp()
     bind("QTCmSetNoticeHandler", setNoticeHandler);
     if (setNoticeHandler)
         setNoticeHandler(&CollectNotice, &notices);
+    decltype(&QTCmSetReportLineHandler) setReportLineHandler = nullptr;
+    bind("QTCmSetReportLineHandler", setReportLineHandler);
+    if (setReportLineHandler)
+        setReportLineHandler(
+            [](const char* group, const char* line, void* lines) {
+                static_cast<std::vector<std::pair<std::string, std::string>>*>(lines)->emplace_back(group, line);
+            },
+            &reportLines);
 }
 
 void LoadedLibrary::TearDown()

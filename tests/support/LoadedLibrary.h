@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testing_support {
@@ -30,6 +31,7 @@ protected:
     decltype(&QTC_TranslateThisFile) translateThisFile = nullptr;
     decltype(&GimmieTranslators) gimmieTranslators = nullptr;
     std::vector<std::string> notices;
+    std::vector<std::pair<std::string, std::string>> reportLines; // group and line, as told
 
 private:
     void* Symbol(const char* name);

@@ -36,5 +36,6 @@ bool QtcmLibrary::Load(const std::string& hostPath, std::string& message)
            Bind(library, "KorvanestaTranslatorSetDirPath", setDirPath, message) &&
            Bind(library, "KorvanestaTranslatorIsValidFile", isValidFile, message) &&
            Bind(library, "KorvanestaTranslatorDoTranslate", doTranslate, message) &&
-           Bind(library, "QTCmSetNoticeHandler", setNoticeHandler, message);
+           Bind(library, "QTCmSetNoticeHandler", setNoticeHandler, message) &&
+           Bind(library, "QTCmSetReportLineHandler", setReportLineHandler, message);
 }

@@ -11,6 +11,7 @@ struct QtcmLibrary {
     decltype(&KorvanestaTranslatorIsValidFile) isValidFile = nullptr;
     decltype(&KorvanestaTranslatorDoTranslate) doTranslate = nullptr;
     decltype(&QTCmSetNoticeHandler) setNoticeHandler = nullptr;
+    decltype(&QTCmSetReportLineHandler) setReportLineHandler = nullptr;
 
     // Loads the library from the host's own folder (or the loader's search path); false with a
     // message when it or one of its exports is missing.
