@@ -74,9 +74,9 @@ bool CallTranslate(const std::string& text, std::string& path, std::size_t buffe
     platform::FlushProfiles(); // the other library may read what this run has written so far
     const bool translated =
         state.translate(text.c_str(), MacroReportPath().c_str(), buffer.data(), &unconverted, &unrecognized);
-    platform::ForgetFolders(); // it wrote files of its own
     buffer[bufferSize] = '\0';
     path = buffer.data();
+    platform::ForgetFolders(path); // it wrote files of its own: the macro asked for, and its report
     return translated;
 }
 

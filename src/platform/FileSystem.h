@@ -48,7 +48,8 @@ public:
     FolderListings(const FolderListings&) = delete;
     FolderListings& operator=(const FolderListings&) = delete;
 };
-// Another library has written files: every kept listing is checked again before its next use.
-void ForgetFolders();
+// Another library has written files: every kept listing is checked again before its next use,
+// but for the folder of written, the one file it was asked to write, which is noted as it is.
+void ForgetFolders(const std::string& written = std::string());
 
 } // namespace platform

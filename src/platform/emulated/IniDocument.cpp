@@ -112,12 +112,16 @@ bool IniDocument::Find(const std::string& section, const std::string& key, std::
     return true;
 }
 
-bool IniDocument::ReadsBackAs(const Line& line, bool header)
+bool IniDocument::ReadsBackAs(Line& line, bool header)
 {
     if (line.text.find('\n') != std::string::npos)
         return false;
-    if (line.end == kLf && !line.text.empty() && line.text.back() == '\r')
-        return false; // would read back as a line ending "\r\n"
+    if (line.end == kLf && !line.text.empty() && line.text.back() == '\r') {
+        // A value ending in a carriage return reads back as a line ending "\r\n": held so, the
+        // same bytes without a new parse (a key sending "who^M" is common).
+        line.text.pop_back();
+        line.end = kCrLf;
+    }
     const std::size_t first = line.text.find_first_not_of(" \t");
     return (first != std::string::npos && line.text[first] == '[') == header;
 }

@@ -43,8 +43,9 @@ private:
     };
 
     static const char* EndText(End end);
-    // Whether a line we made or changed reads back as the same one line of the expected kind.
-    static bool ReadsBackAs(const Line& line, bool header);
+    // Whether a line we made or changed reads back as the same one line of the expected kind; a
+    // line whose text ends in a carriage return is held as the parse would hold it.
+    static bool ReadsBackAs(Line& line, bool header);
     Line& LastLine();
     std::string FirstLineEnd(const char* newFileLineEnd) const;
     void Reparse() { Parse(Serialize()); }

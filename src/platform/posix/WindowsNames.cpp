@@ -342,11 +342,18 @@ FolderListings::~FolderListings()
         ++cache.call;
 }
 
-// Every kept listing is checked against its folder's times again before its next use.
-void ForgetFolders()
+// Every kept listing is checked against its folder's times again before its next use; the folder
+// of the file the other library wrote is brought up to date at once, so that a batch of macros
+// written into one folder does not list it again for every macro.
+void ForgetFolders(const std::string& written)
 {
     for (auto& entry : Cache().folders)
         entry.second.call = 0;
+    if (written.empty())
+        return;
+    const std::string native = NativePath(written);
+    if (Exists(native))
+        NoteEntryAdded(native);
 }
 
 bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,

@@ -65,6 +65,6 @@ std::string FileNameKey(const std::string& name) { return FoldCase(name); }
 // The file system itself finds names ignoring case.
 FolderListings::FolderListings() = default;
 FolderListings::~FolderListings() = default;
-void ForgetFolders() {}
+void ForgetFolders(const std::string&) {}
 
 } // namespace platform
