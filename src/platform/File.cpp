@@ -3,6 +3,8 @@
 #include "platform/FileSystem.h"
 #include "platform/Notice.h"
 
+#include <cstring>
+
 namespace platform {
 
 namespace {
@@ -165,11 +167,19 @@ void File::Write(const void* data, std::size_t size)
     if (!m_raw)
         Fail("write");
     const auto* bytes = static_cast<const char*>(data);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (m_text && bytes[i] == '\n')
+    if (!m_text || kLineEnd[1] == '\0') {
+        m_out.append(bytes, size); // nothing to change on the way
+    } else {
+        // Runs up to each line feed go in whole; each line feed becomes the platform's line end.
+        const char* const end = bytes + size;
+        while (bytes < end) {
+            const char* lf = static_cast<const char*>(std::memchr(bytes, '\n', static_cast<std::size_t>(end - bytes)));
+            m_out.append(bytes, lf ? lf : end);
+            if (!lf)
+                break;
             m_out += kLineEnd;
-        else
-            m_out.push_back(bytes[i]);
+            bytes = lf + 1;
+        }
     }
     if (m_out.size() >= kBlock)
         Flush();

@@ -64,19 +64,6 @@ public:
     // Up to size bytes; fewer only at the end of the file. Text mode drops a carriage return
     // directly before a line feed and ends the file at a Ctrl-Z byte.
     std::size_t Read(void* buffer, std::size_t size);
-    // One byte as Read gives it, or -1 at the end; the common case without a call.
-    int ReadByte()
-    {
-        if (m_inPos < m_in.size()) {
-            const unsigned char c = static_cast<unsigned char>(m_in[m_inPos]);
-            if (!m_text || (c != '\r' && c != 0x1A)) {
-                ++m_inPos;
-                return c;
-            }
-        }
-        unsigned char byte = 0;
-        return Read(&byte, 1) == 1 ? byte : -1;
-    }
     // One line without its line feed; false at the end of the file when nothing was read.
     bool ReadString(std::string& line);
     void Write(const void* data, std::size_t size); // text mode writes the platform's line end

@@ -121,7 +121,7 @@ bool CQITranslator::ReadStatements(CQITokenizer& tokenizer)
 {
     platform::File& source = *m_sourceFile;
     StatementReader reader(
-        [&source]() -> int { return source.ReadByte(); },
+        [&source](char* buffer, std::size_t size) { return source.Read(buffer, size); },
         [this, &tokenizer](std::string& statement) { ProcessArgument(tokenizer, statement); }, m_injectEditKeys);
     reader.Run();
     return true;

@@ -34,11 +34,14 @@ const std::string& StatementReader::EditKeypadMappings()
 
 void StatementReader::Run()
 {
-    for (int byte = m_source(); byte >= 0; byte = m_source()) {
-        const char c = static_cast<char>(byte);
-        Accept(c);
-        if (m_depth == 0 && c == '\n')
-            EndStatement();
+    char block[4096];
+    for (std::size_t got = 0; (got = m_source(block, sizeof block)) > 0;) {
+        for (std::size_t i = 0; i < got; ++i) {
+            const char c = block[i];
+            Accept(c);
+            if (m_depth == 0 && c == '\n')
+                EndStatement();
+        }
     }
     if (m_menuPending && !m_heldMenu.empty())
         m_sink(m_heldMenu);

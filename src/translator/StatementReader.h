@@ -8,7 +8,9 @@
 
 class StatementReader {
 public:
-    using ByteSource = std::function<int()>;                 // next byte, or -1 at the end
+    // Fills the buffer with up to size bytes of the source; 0 at the end. The reader takes the
+    // bytes one at a time, as they come.
+    using ByteSource = std::function<std::size_t(char* buffer, std::size_t size)>;
     using StatementSink = std::function<void(std::string&)>; // one complete statement
 
     // injectEditKeys belongs to the translator: the sink may set it, the reader consumes it.

@@ -61,13 +61,6 @@ TEST(File, TextReadDropsOnlyCarriageReturnsBeforeLineFeeds)
         for (std::size_t chunk : {1, 2, 4095, 4096, 10000})
             EXPECT_EQ(ReadText(path, chunk), text) << "chunk " << chunk << " of " << bytes.size() << " bytes";
         EXPECT_EQ(ReadText(path, 4096, false), bytes); // binary reads give the bytes as they are
-        File file;
-        FileError error;
-        ASSERT_TRUE(file.Open(path, OpenMode::ReadDenyWrite, true, error));
-        std::string byBytes;
-        for (int c = file.ReadByte(); c >= 0; c = file.ReadByte())
-            byBytes.push_back(static_cast<char>(c));
-        EXPECT_EQ(byBytes, text) << "byte by byte";
     }
 }
 

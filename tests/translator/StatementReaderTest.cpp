@@ -7,15 +7,21 @@
 
 namespace {
 
-// Runs the reader over text; injectEditKeys is set by a sink that sees a Keyboard statement with
-// the VT editing keypad, as the dispatcher does.
+// Runs the reader over text, handed over in pieces of at most three bytes so that statements run
+// across the reads; injectEditKeys is set by a sink that sees a Keyboard statement with the VT
+// editing keypad, as the dispatcher does.
 std::vector<std::string> Read(const std::string& text, bool inject = false)
 {
     std::vector<std::string> statements;
     std::size_t pos = 0;
     bool injectEditKeys = inject;
     StatementReader reader(
-        [&]() -> int { return pos < text.size() ? static_cast<unsigned char>(text[pos++]) : -1; },
+        [&](char* buffer, std::size_t size) {
+            const std::size_t n = std::min({size, std::size_t{3}, text.size() - pos});
+            text.copy(buffer, n, pos);
+            pos += n;
+            return n;
+        },
         [&](std::string& statement) {
             statements.push_back(statement);
             if (statement.rfind("Keyboard(", 0) == 0 && statement.find("EditpadArrangement=\"VT\"") != std::string::npos)
