@@ -291,6 +291,37 @@ status_is 0; says stdout "$long"
 run "example desk" env QTCM_DEMO="$work/demo" QTCM_MACRO_TRANSLATOR= "$qtcm" --example-desk migrate "$session"
 status_is 0; says stdout "  -> $work/demo/Sessions/Demo.TDP"; says stdout "Report: $work/demo/migration-report.txt"
 
+# -- A whole copied Windows disk loses nothing: the TORQA! installation, the output folders and the
+# macros are in other cases than the registry and the sessions name them, macros are named by
+# relative and by drive-letter paths, and the registry comes from the hives (the macro translator's
+# key from an export file in front of them).
+copied=$work/copied
+"$make_disk" "$copied" ann 'C:\Users\ann\QIM' || fail "qtcm_make_disk could not write the copied disk"
+torqa="$copied/program files (x86)/Torqa!"
+mkdir -p "$torqa/sessions/enu/template" "$torqa/enu" "$copied/Users/ann/QIM/SESSIONS" "$copied/Users/ann/QIM/MACROS"
+cp "$examples/torqa/Sessions/ENU/Template/Async.tdp" "$torqa/sessions/enu/template/ASYNC.TDP"
+cp "$examples/torqa/ENU/"* "$torqa/enu/" && cp "$examples/torqa/torqa.dlr" "$torqa/TORQA.DLR"
+mkdir -p "$copied/Users/ann/documents/torqa!/"{sessions,SCHEMES,macros}
+cp "$examples/qim/Macros/Logon.qtm" "$copied/Users/ann/QIM/MACROS/LOGON.QTM"
+cp "$examples/qim/Sessions/"*.qtc "$copied/Users/ann/QIM/SESSIONS/"
+sed 's|RUNMACRO(\\"..\\Macros\\Logon.qtm\\")|RUNMACRO(\\"C:\\Users\\ann\\QIM\\Macros\\logon.QTM\\")|' \
+  "$examples/qim/Sessions/Payroll.qtc" >"$copied/Users/ann/QIM/SESSIONS/DrivePaths.qtc"
+grep -q 'C:\\Users\\ann\\QIM\\Macros\\logon.QTM' "$copied/Users/ann/QIM/SESSIONS/DrivePaths.qtc" ||
+  fail "the drive-letter session was not made"
+{ printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Korvanesta\\TORQA!\\Components]\n'
+  printf '"{6D0C2A57-91B4-4E8F-B3A2-5C7E19F04D68}"="%s"\n' "$macro_translator"; } >"$work/translator.reg"
+: >"$work/copied-report.txt"
+run "copied disk" env TMPDIR="$work" "$qtcm" --windows-root "$copied" --user ann --registry "$work/translator.reg" \
+  migrate --report "$work/copied-report.txt" "$copied/Users/ann/QIM/SESSIONS"
+status_is 0
+says stdout "4 of 4 files translated"
+grep -q "Could not" "$work/stdout" && fail "something of the copied disk could not be read"
+for made in sessions/DrivePaths.TDP sessions/Demo.TDP SCHEMES/Demo.tkm SCHEMES/DrivePaths.ttb SCHEMES/DrivePaths.tqp macros/LOGON.TBM; do
+  [ -s "$copied/Users/ann/documents/torqa!/$made" ] || fail "no $made in the copied disk's TORQA! folders"
+done
+[ -z "$(find "$copied/Users/ann" -path '*Documents*')" ] || fail "a folder was made in another case beside the disk's own"
+grep -q "Unable to convert macro" "$work/copied-report.txt" && fail "a macro of the copied disk was not translated"
+
 # -- The example desk migrated from three working folders gives the same files: each session is
 # translated in its own folder, where its relative macro paths lead.
 for place in "$work" / "$examples/qim/Sessions"; do
