@@ -40,7 +40,7 @@ void ConvertMacro(CQIConverter& converter, Action& action, const ActionChoices& 
         action.outcome = Action::Outcome::Converted;
         return;
     }
-    CQIMacroContext context;
+    CQIMacroContext context(converter.m_macroDirectory);
     if (!context.TranslateMacro(macroText, choices.nameHint.c_str(), action.text)) {
         action.text.clear();
         converter.ReportProperty(action.operand, choices.macroFailureReport);

@@ -2,9 +2,13 @@
 
 #include "actions/ActionConversion.h"
 #include "bars/ButtonImages.h"
-#include "bars/ToolbarFile.h"
 #include "converters/NameTables.h"
+#include "converters/Numbers.h"
+#include "formats/Bytes.h"
+#include "formats/Toolbar.h"
 #include "platform/AsciiCase.h"
+#include "platform/Files.h"
+#include "platform/FileSystem.h"
 
 namespace {
 
@@ -13,8 +17,7 @@ constexpr int kToolbarGroup = 50; // "ToolbarMapping" among the group names
 constexpr int kSmallStart = 8, kSmallButton = 24, kSmallSeparator = 6;
 constexpr int kLargeStart = 10, kLargeButton = 32, kLargeSeparator = 8;
 constexpr int kButtonSpace = 26, kSeparatorSpace = 6;
-
-int Wrap16(long long value) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(value & 0xFFFF)); }
+using formats::Wrap16;
 
 } // namespace
 
@@ -115,10 +118,10 @@ bool CQIToolbarConverter::WriteToolbar(const PropertyList& properties, const std
     if (buttons == 0)
         return false;
 
-    bars::Toolbar toolbar;
+    formats::Toolbar toolbar;
     toolbar.buttonCount = buttons;
     toolbar.itemSpace = kButtonSpace * buttons + kSeparatorSpace * separators + 1;
-    CQIUtility::SplitPath(toolbarPath, toolbar.name, 0);
+    toolbar.name = platform::FileStem(toolbarPath);
 
     long long xs = kSmallStart, xl = kLargeStart;
     std::size_t position = 0;
@@ -131,7 +134,7 @@ bool CQIToolbarConverter::WriteToolbar(const PropertyList& properties, const std
             xl += kLargeSeparator;
             continue;
         }
-        bars::ToolbarButton entry;
+        formats::ToolbarButton entry;
         entry.actionId = button.actionId;
         entry.textColour = static_cast<std::uint16_t>(PaletteIndex(kBlack));
         entry.value = button.value;
@@ -144,5 +147,5 @@ bool CQIToolbarConverter::WriteToolbar(const PropertyList& properties, const std
         xs += kSmallButton;
         xl += kLargeButton;
     }
-    return SaveBinaryFile(toolbarPath, bars::ToolbarBytes(toolbar));
+    return platform::SaveOutputFile(toolbarPath, formats::ToolbarBytes(toolbar));
 }

@@ -3,8 +3,7 @@
 #include "actions/ActionConversion.h"
 #include "devices/KeyNames.h"
 #include "platform/AsciiCase.h"
-#include "platform/FileSystem.h"
-#include "platform/Notice.h"
+#include "platform/Files.h"
 
 namespace {
 
@@ -39,20 +38,12 @@ CQIKeyboardConverter::CQIKeyboardConverter(const std::string& keyboardLayout) : 
 bool CQIKeyboardConverter::Convert(const PropertyList& properties, const char* outputSessionPath,
                                    const char* schemeDirectory)
 {
-    const std::string session = outputSessionPath ? outputSessionPath : "";
     std::string name;
-    if (!CQIUtility::SplitPath(session, name, 0)) {
-        ++m_unconverted;
+    if (!SatelliteName(outputSessionPath, name) ||
+        !WriteKeyMap(properties, SatellitePath(schemeDirectory, name, ".tkm")))
         return false;
-    }
-    std::string path = schemeDirectory ? schemeDirectory : "";
-    if (!path.empty() && !platform::EndsWithSeparator(path))
-        path.push_back(platform::kPathSeparator);
-    path += name + ".tkm";
-    if (!WriteKeyMap(properties, path))
-        return false;
-    WriteProfile("Session", "PrimaryKeyMap", name + ".tkm", session);
-    WriteProfile("Session", "KeyMap", name + ".tkm", session);
+    WriteProfile("Session", "PrimaryKeyMap", name + ".tkm", outputSessionPath);
+    WriteProfile("Session", "KeyMap", name + ".tkm", outputSessionPath);
     return true;
 }
 
@@ -82,55 +73,22 @@ bool CQIKeyboardConverter::WriteKeyMap(const PropertyList& properties, const std
     // The map is made only when a binding gives something to write. Bindings before the first such
     // one are passed over like any binding that gives nothing, so that a leading "Nothing" or an
     // unreadable macro does not lose the rest of the user's keys.
+    formats::KeyMap map;
+    map.keyboardType = m_keyboardType;
     std::size_t position = 0;
-    KeyRecord record;
-    std::string actionText, description;
-    bool found = false;
-    while (!found && position < properties.size()) {
-        record = KeyRecord{};
-        found = ReadNextBinding(properties, position, actionText, description, record);
+    while (position < properties.size()) {
+        formats::KeyBinding binding;
+        if (ReadNextBinding(properties, position, binding.text, binding.description, binding.record))
+            map.bindings.push_back(std::move(binding));
     }
-    if (!found)
+    if (map.bindings.empty())
         return false;
-
-    platform::FileError error;
-    if (!m_outputFile.Open(keyMapPath, platform::OpenMode::BinaryCreate, false, error)) {
-        platform::ShowFileError(error);
-        return false;
-    }
-    try {
-        std::string model, library;
-        TerminalModel(model, library);
-        const unsigned char header[] = {
-            static_cast<unsigned char>(keymap::kMagic[0]), static_cast<unsigned char>(keymap::kMagic[1]),
-            static_cast<unsigned char>(keymap::kMagic[2]), static_cast<unsigned char>(keymap::kMagic[3]),
-            keymap::kVersion, static_cast<unsigned char>(m_keyboardType >> 8),
-            static_cast<unsigned char>(m_keyboardType & 0xFF), 0};
-        m_outputFile.Write(header, sizeof header);
-        WriteCountedString(m_outputFile, model);
-        WriteCountedString(m_outputFile, library);
-        WriteKeyRecord(record, actionText, description);
-        while (position < properties.size()) {
-            record = KeyRecord{};
-            if (ReadNextBinding(properties, position, actionText, description, record))
-                WriteKeyRecord(record, actionText, description);
-        }
-        m_outputFile.Close();
-    } catch (const platform::FileException& failure) {
-        // A key map cut short would mislead TORQA!: it goes, and the session keeps its own keys.
-        try {
-            m_outputFile.Close();
-        } catch (const platform::FileException&) {
-        }
-        platform::RemoveFile(keyMapPath);
-        platform::ShowFileError(failure.Error());
-        return false;
-    }
-    return true;
+    TerminalModel(map.model, map.library);
+    return platform::SaveOutputFile(keyMapPath, formats::KeyMapBytes(map));
 }
 
 bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::size_t& position,
-                                           std::string& actionText, std::string& description, KeyRecord& record)
+                                           std::string& actionText, std::string& description, formats::KeyRecord& record)
 {
     actionText.clear();
     description.clear();
@@ -191,18 +149,4 @@ bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::
         }
         return !actionText.empty() || !description.empty();
     }
-}
-
-void CQIKeyboardConverter::WriteKeyRecord(KeyRecord record, const std::string& actionText,
-                                          const std::string& description)
-{
-    keymap::Seal(record, actionText.size(), description.size());
-    const unsigned char tag[] = {static_cast<unsigned char>(keymap::kEntryTag), keymap::kEntryType};
-    m_outputFile.Write(tag, sizeof tag);
-    const std::string bytes = keymap::EncodeRecord(record);
-    m_outputFile.Write(bytes.data(), bytes.size());
-    if (!actionText.empty())
-        m_outputFile.Write(actionText.data(), actionText.size());
-    if (!description.empty())
-        m_outputFile.Write(description.data(), description.size());
 }

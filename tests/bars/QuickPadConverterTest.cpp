@@ -4,7 +4,8 @@
 #include "actions/CQIMacroLibrary.h"
 #include "actions/MacroReportPath.h"
 #include "bars/CQIQuickPadConverter.h"
-#include "bars/QuickPadFile.h"
+#include "bars/ButtonMetrics.h"
+#include "formats/QuickPad.h"
 #include "platform/Installer.h"
 #include "platform/Screen.h"
 
@@ -34,17 +35,17 @@ protected:
         EXPECT_EQ(m_converter.ReadPadLayout(properties, layout), expectOk);
         return layout;
     }
-    bars::QuickPad ReadBack()
+    formats::QuickPad ReadBack()
     {
-        bars::QuickPad pad;
-        std::string error;
-        EXPECT_TRUE(bars::ReadQuickPad(ReadFile(Written(".tqp")), pad, error)) << error;
+        formats::QuickPad pad;
+        const formats::ReadResult result = formats::ReadQuickPad(ReadFile(Written(".tqp")), pad);
+        EXPECT_TRUE(result) << result.Describe();
         return pad;
     }
     platform::TextExtent ButtonSize()
     {
         platform::TextExtent size;
-        m_converter.m_utility.MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, size, 10);
+        MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, size, 10);
         return size;
     }
     // A button of kind String: Caption, text, MapTo, kind, Value, operand.
@@ -113,10 +114,10 @@ TEST_F(QuickPad, FixedMetricsMakeTenCharacterButtons88By20)
     EXPECT_EQ(size.cy, 20);
     // A wide button is measured in full, not cut to some shorter text.
     platform::TextExtent wide;
-    m_converter.m_utility.MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, wide, 2000);
+    MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, wide, 2000);
     EXPECT_EQ(wide.cx, 2000 * 8 + 8);
-    EXPECT_EQ(CQIUtility::ScalePixels(4, true), 12);
-    EXPECT_EQ(CQIUtility::ScalePixels(-7, false), -21);
+    EXPECT_EQ(ScalePixels(4, true), 12);
+    EXPECT_EQ(ScalePixels(-7, false), -21);
 }
 
 TEST_F(QuickPad, WholeFileByteForByte)
@@ -149,15 +150,15 @@ TEST_F(QuickPad, WholeFileByteForByte)
 TEST_F(QuickPad, ColumnMajorAndRowMajorPlaces)
 {
     const platform::TextExtent size = ButtonSize();
-    auto places = [&](const bars::QuickPad& pad) {
+    auto places = [&](const formats::QuickPad& pad) {
         std::vector<std::pair<int, int>> out; // (row, column) whose pixel rectangle the button has
-        for (const bars::QuickPadButton& b : pad.buttons)
+        for (const formats::QuickPadButton& b : pad.buttons)
             for (int row = 0; row < 2; ++row)
                 for (int column = 0; column < 3; ++column)
-                    if (b.top == CQIUtility::ScalePixels(size.cy * row + 4, false) &&
-                        b.left == CQIUtility::ScalePixels(size.cx * column + 4, true) &&
-                        b.bottom == CQIUtility::ScalePixels(size.cy * (row + 1) + 4, false) &&
-                        b.right == CQIUtility::ScalePixels(size.cx * (column + 1) + 4, true))
+                    if (b.place.top == ScalePixels(size.cy * row + 4, false) &&
+                        b.place.left == ScalePixels(size.cx * column + 4, true) &&
+                        b.place.bottom == ScalePixels(size.cy * (row + 1) + 4, false) &&
+                        b.place.right == ScalePixels(size.cx * (column + 1) + 4, true))
                         out.emplace_back(row, column);
         return out;
     };
@@ -167,7 +168,7 @@ TEST_F(QuickPad, ColumnMajorAndRowMajorPlaces)
     ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"2\"", "Columns", "\"3\"", "OrderbyRow", "True"}, 6)));
     const std::vector<std::pair<int, int>> byRow = {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}};
     EXPECT_EQ(places(ReadBack()), byRow);
-    const bars::QuickPad pad = ReadBack();
+    const formats::QuickPad pad = ReadBack();
     EXPECT_EQ(pad.buttons[4].caption, "B4");
 }
 
@@ -187,10 +188,10 @@ TEST_F(QuickPad, UnknownKindIsReportedAndSkipped)
     for (const PropertyList& b : {Button("\"A\""), Button("\"Launch\"", "\"Launch\"", "\"calc\""), Button("\"C\"")})
         list.insert(list.end(), b.begin(), b.end());
     ASSERT_TRUE(ConvertBar(list));
-    const bars::QuickPad pad = ReadBack();
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 2u);
     EXPECT_EQ(pad.buttons[1].caption, "C");
-    EXPECT_EQ(pad.buttons[1].left, ReadBack().buttons[0].right); // the skipped button takes no place
+    EXPECT_EQ(pad.buttons[1].place.left, ReadBack().buttons[0].place.right); // the skipped button takes no place
     EXPECT_EQ(Report(), NativeText(Unconverted("Value=Launch")));
     EXPECT_EQ(m_converter.m_unconverted, 1);
 
@@ -209,7 +210,7 @@ TEST_F(QuickPad, ButtonsPassedOverLendTheirCaptionAndKind)
           Button("B", "\"String\"", "\"b\"")})                                    // "", b
         list.insert(list.end(), b.begin(), b.end());
     ASSERT_TRUE(ConvertBar(list));
-    const bars::QuickPad pad = ReadBack();
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 3u);
     EXPECT_EQ(pad.buttons[0].caption, "Old");
     EXPECT_EQ(pad.buttons[0].value, "y");
@@ -228,7 +229,7 @@ TEST_F(QuickPad, MacroThatCannotBeTranslatedEndsThePad)
     for (const PropertyList& b : {Button("\"A\""), Button("\"Go\"", "\"Macro\"", "\"SEND(\\\"x\\\")\""), Button("\"C\"")})
         list.insert(list.end(), b.begin(), b.end());
     ASSERT_TRUE(ConvertBar(list));
-    const bars::QuickPad pad = ReadBack();
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 1u);
     EXPECT_EQ(pad.buttons[0].caption, "A");
     EXPECT_EQ(Report(), NativeText(Unconverted("SEND(\"x\")")));
@@ -248,7 +249,7 @@ TEST_F(QuickPad, MacroFileThatCannotBeOpenedKeepsTheOperand)
     const PropertyList b = Button("\"Log&on\"", "\"Macro\"", "\"RUNMACRO(\\\"NONE.QTM\\\")\"");
     list.insert(list.end(), b.begin(), b.end());
     ASSERT_TRUE(ConvertBar(list));
-    const bars::QuickPad pad = ReadBack();
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 1u);
     EXPECT_EQ(pad.buttons[0].actionId, ACTION_ID_MACRO);
     EXPECT_EQ(pad.buttons[0].value, "RUNMACRO(\"NONE.QTM\")");
@@ -272,7 +273,7 @@ TEST_F(QuickPad, MacrosAreNamedAfterTheCaption)
     const bool converted = ConvertBar(list);
     platform::SetComponentLookup(nullptr);
     ASSERT_TRUE(converted);
-    const bars::QuickPad pad = ReadBack();
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 2u);
     EXPECT_EQ(pad.buttons[0].actionId, ACTION_ID_MACRO);
     EXPECT_EQ(pad.buttons[0].value, desk.Macros() + kSep + "Logon.tbm");
@@ -295,7 +296,7 @@ TEST_F(QuickPad, HostileInputEndsCleanly)
         list.insert(list.end(), b.begin(), b.end());
     }
     ASSERT_TRUE(ConvertBar(list));
-    const bars::QuickPad pad = ReadBack();
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 501u);
     EXPECT_EQ(pad.buttons[0].caption.size(), 2000u);
     EXPECT_EQ(pad.buttons[1].value, "<x>");
@@ -314,11 +315,11 @@ TEST_F(QuickPad, HugePadSizeIsScaledFromItsFullPixelCount)
     // scaled in single precision to 528,000,064 x 180,000,016 units, of which the file keeps the
     // low 16 bits. Cutting the pixels to 16 bits first would give other numbers.
     ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"3000000\"", "Columns", "\"2000000\""}, 1)));
-    const bars::QuickPad pad = ReadBack();
+    const formats::QuickPad pad = ReadBack();
     EXPECT_EQ(static_cast<std::uint16_t>(pad.width), 528000064u % 65536);
     EXPECT_EQ(static_cast<std::uint16_t>(pad.height), 180000016u % 65536);
     // Past the integer range the scaled value is the smallest integer, not undefined behaviour.
-    EXPECT_EQ(CQIUtility::ScalePixels(2000000000, true), std::numeric_limits<int>::min());
+    EXPECT_EQ(ScalePixels(2000000000, true), std::numeric_limits<int>::min());
 }
 
 TEST_F(QuickPad, FileThatCannotBeCreatedIsAFileError)

@@ -5,7 +5,7 @@
 #include "actions/MacroReportPath.h"
 #include "bars/ButtonImages.h"
 #include "bars/CQIToolbarConverter.h"
-#include "bars/ToolbarFile.h"
+#include "formats/Toolbar.h"
 #include "platform/Installer.h"
 
 #include "bars/BarHarness.h"
@@ -22,11 +22,11 @@ protected:
         MacroReportPath().clear();
         BarHarness::TearDown();
     }
-    bars::Toolbar ReadBack()
+    formats::Toolbar ReadBack()
     {
-        bars::Toolbar toolbar;
-        std::string error;
-        EXPECT_TRUE(bars::ReadToolbar(ReadFile(Written(".ttb")), toolbar, error)) << error;
+        formats::Toolbar toolbar;
+        const formats::ReadResult result = formats::ReadToolbar(ReadFile(Written(".ttb")), toolbar);
+        EXPECT_TRUE(result) << result.Describe();
         return toolbar;
     }
     static PropertyList Statement(std::initializer_list<PropertyList> items)
@@ -60,9 +60,9 @@ TEST_F(Toolbar, SeparatorMovesTheNextButtonAndCounts)
                               Be16(10) + Be16(35) + Be16(42) + "\x02" + CountedZ("Hello");
     EXPECT_EQ(bytes.substr(header.size(), first.size()), first);
 
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 2u);
-    const bars::ToolbarButton& second = toolbar.buttons[1];
+    const formats::ToolbarButton& second = toolbar.buttons[1];
     EXPECT_EQ(second.small.left, 8 + 24 + 6);
     EXPECT_EQ(second.small.right, 38 + 24);
     EXPECT_EQ(second.large.left, 10 + 32 + 8);
@@ -70,7 +70,7 @@ TEST_F(Toolbar, SeparatorMovesTheNextButtonAndCounts)
     EXPECT_EQ(second.value, "<Find>");
     EXPECT_EQ(second.tooltip, "Find");
     // Four images per button: 224 bytes for the small ones, 380 for the large.
-    for (const bars::ToolbarButton& b : toolbar.buttons) {
+    for (const formats::ToolbarButton& b : toolbar.buttons) {
         EXPECT_EQ(b.images[0].size(), 224u);
         EXPECT_EQ(b.images[1].size(), 224u);
         EXPECT_EQ(b.images[2].size(), 380u);
@@ -93,7 +93,7 @@ TEST_F(Toolbar, TooltipsMissingOrFromTheCommand)
                                       Button("\"Command\"", "\"28\"", "\"Links\"", "\"Links\""),
                                       {"Mapto", "\"Nothing\"", "Bitmap", "\"7\"", "Mapto", "\"String\"", "Bitmap",
                                        "\"8\"", "Value", "\"z\""}})));
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 5u);
     EXPECT_EQ(toolbar.buttons[0].tooltip, "");
     EXPECT_EQ(toolbar.buttons[0].value, "abc");
@@ -147,7 +147,7 @@ TEST_F(Toolbar, ButtonsPassedOverLendTheirTooltipImageAndKind)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         ASSERT_TRUE(ConvertBar(Statement({row.items})));
-        const bars::Toolbar toolbar = ReadBack();
+        const formats::Toolbar toolbar = ReadBack();
         ASSERT_EQ(toolbar.buttons.size(), 1u);
         EXPECT_EQ(toolbar.buttons[0].tooltip, row.tooltip);
         EXPECT_EQ(toolbar.buttons[0].images[0], bars::ButtonImage(row.image, bars::kButtonStrips[0]));
@@ -157,7 +157,7 @@ TEST_F(Toolbar, ButtonsPassedOverLendTheirTooltipImageAndKind)
     // A button written lends nothing: the next search starts with an empty tooltip and Bitmap text.
     ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"5\"", "\"Five\"", "\"a\""),
                                       {"Mapto", "\"String\"", "Bitmap", "7", "Value", "\"b\""}})));
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 2u);
     EXPECT_EQ(toolbar.buttons[1].tooltip, "");
     EXPECT_EQ(toolbar.buttons[1].images[0], bars::ButtonImage(0, bars::kButtonStrips[0]));
@@ -193,7 +193,7 @@ TEST_F(Toolbar, BareSeparatorIsCountedAsAButton)
 {
     ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"1\"", "\"a\"", "\"a\""), {"Mapto", "Separator"},
                                       Button("\"String\"", "\"2\"", "\"b\"", "\"b\"")})));
-    bars::Toolbar toolbar = ReadBack();
+    formats::Toolbar toolbar = ReadBack();
     EXPECT_EQ(toolbar.buttonCount, 3u);
     EXPECT_EQ(toolbar.itemSpace, 26u * 3 + 1);
     ASSERT_EQ(toolbar.buttons.size(), 2u);
@@ -223,7 +223,7 @@ TEST_F(Toolbar, MacrosAreNamedAfterTheImageNumberText)
                                                  {"Mapto", "\"Macro\"", "Bitmap", "7", "Value", "\"SEND(\\\"hi\\\")\""}}));
     platform::SetComponentLookup(nullptr);
     ASSERT_TRUE(converted);
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 2u);
     EXPECT_EQ(toolbar.buttons[0].actionId, ACTION_ID_MACRO);
     EXPECT_EQ(toolbar.buttons[0].value, desk.Macros() + kSep + "012.tbm");
@@ -241,7 +241,7 @@ TEST_F(Toolbar, UnconvertibleButtonsAreReportedAndLeftOut)
     ASSERT_TRUE(ConvertBar(Statement({Button("\"Macro\"", "\"1\"", "\"Go\"", "\"SEND(\\\"x\\\")\""),
                                       Button("\"Launch\"", "\"2\"", "\"Calc\"", "\"calc\""),
                                       Button("\"String\"", "\"3\"", "\"Ok\"", "\"ok\"")})));
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     EXPECT_EQ(toolbar.buttonCount, 3u); // counted before converting
     ASSERT_EQ(toolbar.buttons.size(), 1u);
     EXPECT_EQ(toolbar.buttons[0].tooltip, "Ok");
@@ -265,7 +265,7 @@ TEST_F(Toolbar, ImagesPastTheStripAreBlack)
                                       Button("\"String\"", "\"158\"", "\"past\"", "\"b\""),
                                       Button("\"String\"", "\"-1\"", "\"before\"", "\"c\""),
                                       Button("\"String\"", "\"99999999999\"", "\"far\"", "\"d\"")})));
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 4u);
     const std::size_t pixels = 104; // header and palette
     // Image 157 is the strip's last: framed, nothing black-only about it.
@@ -291,7 +291,7 @@ TEST_F(Toolbar, HostileInputEndsCleanly)
     }
     list.insert(list.end(), {"Mapto", "\"String\"", "Bitmap"}); // cut short
     ASSERT_TRUE(ConvertBar(list));
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     EXPECT_EQ(toolbar.buttonCount, 429u);
     EXPECT_EQ(toolbar.buttons.size(), 428u);
     EXPECT_EQ(toolbar.buttons.back().tooltip.size(), 2000u);

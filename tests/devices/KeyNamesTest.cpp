@@ -1,6 +1,7 @@
 // Key texts into key fields: bracketed codes, display names with prefixes, and texts that must give
 // zeros rather than a wrong key.
 #include "devices/KeyNames.h"
+#include "platform/Keyboard.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 // "modifiers marker scan vk" of the record ParseKeyName fills.
 std::string Fields(const std::string& text)
 {
-    KeyRecord record;
+    formats::KeyRecord record;
     ParseKeyName(text, record);
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%u %u %03X %02X", record.modifiers, record.constant8, record.scanCode,
@@ -68,9 +69,9 @@ TEST(ParseKeyName, TableIsBuiltOnce)
     EnsureKeyNameTable();
     EnsureKeyNameTable();
     EXPECT_EQ(LookupKeyName("Esc"), 0x1Bu);
-    EXPECT_EQ(KeyNameForScanCode(0x152), "Insert");
-    EXPECT_EQ(KeyNameForScanCode(0x52), "Num 0");
-    EXPECT_EQ(KeyNameForScanCode(0x1FF), "");
+    EXPECT_EQ(platform::KeyNameForScanCode(0x152), "Insert");
+    EXPECT_EQ(platform::KeyNameForScanCode(0x52), "Num 0");
+    EXPECT_EQ(platform::KeyNameForScanCode(0x1FF), "");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // names it, what a missing TORQA! menu does, and the menu path table read through the example
 // TORQA! main menu.
 #include "menus/MenuHarness.h"
+#include "menus/MenuPaths.h"
 #include "platform/Notice.h"
 #include "translator/ConverterRegistry.h"
 
@@ -38,7 +39,7 @@ void PrintTo(const Mapped& m, std::ostream* os)
 Mapped Map(const CQIMenuConverter& converter, const std::string& source)
 {
     Mapped m{false, source, 99, "unset", 9};
-    m.ok = converter.MapMenuPath(m.path, m.id, m.caption, m.itemFlag);
+    m.ok = MapMenuPath(converter.MenuTemplate(), m.path, m.id, m.caption, m.itemFlag);
     return m;
 }
 
@@ -136,7 +137,7 @@ TEST_F(MenuConverterWithoutMenu, EntriesEndTheWalkButTheDocumentIsWritten)
     EXPECT_EQ(m_converter->MenuTemplate(), nullptr);
     int id = 0, flag = 0;
     std::string path = "File", caption;
-    EXPECT_FALSE(m_converter->MapMenuPath(path, id, caption, flag));
+    EXPECT_FALSE(MapMenuPath(m_converter->MenuTemplate(), path, id, caption, flag));
 
     const std::string session = m_desk.Sessions() + kSep + "Bare.TDP";
     WriteFile(session, "");

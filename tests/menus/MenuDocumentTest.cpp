@@ -1,7 +1,7 @@
 // The custom menu document built from menu statements: each expected text is written out from the
 // rules, against the example TORQA! main menu (File, Edit, View, Tools, Window, Options, Help).
 #include "actions/CQIMacroLibrary.h"
-#include "menus/MenuDocumentDump.h"
+#include "formats/MenuDocument.h"
 #include "menus/MenuHarness.h"
 #include "platform/Installer.h"
 
@@ -175,7 +175,7 @@ TEST_F(MenuDocument, CaptionsAndValuesAreEscaped)
                   "Extra=\"1&lt;2\" Position=\"&amp;View.*\" Intrinsic=\"False\" Hidden=\"False\" Enabled=\"True\" "
                   "Checked=\"False\"  />"
                   "</Menu>" + kDefaultSystemMenu + kEnd);
-    EXPECT_EQ(CQIMenuConverter::EscapeMarkup("&amp;<>'\""), "&amp;amp;&lt;&gt;&apos;&quot;");
+    EXPECT_EQ(formats::menu::EscapeMarkup("&amp;<>'\""), "&amp;amp;&lt;&gt;&apos;&quot;");
 }
 
 TEST_F(MenuDocument, MacroThatCannotBeTranslatedIsReportedAndKept)
@@ -261,8 +261,8 @@ TEST_F(MenuDocument, SubmenusNestedThirtyThousandDeep)
     EXPECT_EQ(document.substr(0, std::string(kStart).size() + top.size()), kStart + top);
     EXPECT_EQ(document.substr(document.size() - nested.size() - tail.size()), nested + tail);
 
-    std::string text, error;
-    ASSERT_TRUE(DumpMenuDocument(document, text, error)) << error;
+    std::string text;
+    ASSERT_TRUE(formats::menu::DumpMenuDocument(document, text));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(kLevels - 1 + 3));
 }
 

@@ -1,6 +1,4 @@
-// The measuring operations of CQIUtility: a button's size from its font, and pixels at the screen's
-// resolution (the QuickPad and toolbar converters use them).
-#include "discovery/CQIUtility.h"
+#include "bars/ButtonMetrics.h"
 
 #include "platform/Screen.h"
 
@@ -29,7 +27,7 @@ int MulDiv(int a, int b, int c)
 
 } // namespace
 
-void CQIUtility::MeasureButton(const platform::FontSpec& font, platform::TextExtent& size, int widthInChars) const
+void MeasureButton(const platform::FontSpec& font, platform::TextExtent& size, int widthInChars)
 {
     const std::string text(static_cast<std::size_t>(std::clamp(widthInChars, 0, kMaxButtonChars)), 'W');
     platform::TextExtent extent;
@@ -40,7 +38,7 @@ void CQIUtility::MeasureButton(const platform::FontSpec& font, platform::TextExt
     size.cy = MulDiv(extent.cy, platform::ScreenPixelsPerInch(false), 72) + 8 * border;
 }
 
-int CQIUtility::ScalePixels(int pixels, bool horizontal)
+int ScalePixels(int pixels, bool horizontal)
 {
     const int perInch = platform::ScreenPixelsPerInch(horizontal);
     if (perInch <= 0)

@@ -1,8 +1,10 @@
-#include "discovery/CQIUtility.h"
+#include "platform/OutputNames.h"
+
 #include "platform/FileSystem.h"
-#include "translator/CQITranslator.h"
 
 #include <unordered_set>
+
+namespace platform {
 
 namespace {
 
@@ -52,10 +54,10 @@ public:
     bool Taken(const std::string& name, unsigned attempt)
     {
         if (attempt >= kSingleProbes && !m_listed)
-            m_listed = platform::FolderNames(m_folder, m_prefix, m_extension, m_names) ? 1 : -1;
+            m_listed = FolderNames(m_folder, m_prefix, m_extension, m_names) ? 1 : -1;
         if (m_listed > 0)
-            return m_names.count(platform::FileNameKey(name + m_extension)) > 0;
-        return platform::PathExists(m_folder + name + m_extension);
+            return m_names.count(FileNameKey(name + m_extension)) > 0;
+        return PathExists(m_folder + name + m_extension);
     }
 
 private:
@@ -66,7 +68,7 @@ private:
 
 } // namespace
 
-void CQITranslator::IncrementNameCounter(std::string& name, bool& carry)
+void IncrementNameCounter(std::string& name, bool& carry)
 {
     if (carry) {
         carry = false;
@@ -100,23 +102,23 @@ void CQITranslator::IncrementNameCounter(std::string& name, bool& carry)
     }
 }
 
-std::string CQITranslator::BuildOutputPath(const char* sourcePath, const char* directory, const char* extension)
+std::string BuildOutputPath(const char* sourcePath, const char* directory, const char* extension)
 {
     std::string folder = directory ? directory : "";
     std::string name;
     std::string ext;
     if (extension) {
-        name = CQIUtility::SplitPath(sourcePath ? sourcePath : "").name;
+        name = SplitPath(sourcePath ? sourcePath : "").name;
         ext = extension;
     } else {
-        const CQIUtility::PathParts parts = CQIUtility::SplitPath(folder);
+        const PathParts parts = SplitPath(folder);
         folder = parts.drive + parts.directory;
         name = parts.name;
         ext = parts.extension;
     }
     bool carry = StartsWithCarry(name);
-    if (!platform::EndsWithSeparator(folder))
-        folder.push_back(platform::kPathSeparator);
+    if (!EndsWithSeparator(folder))
+        folder.push_back(kPathSeparator);
 
     TakenNames taken(folder, name, ext);
     for (unsigned attempt = 0; taken.Taken(name, attempt); ++attempt) {
@@ -127,3 +129,5 @@ std::string CQITranslator::BuildOutputPath(const char* sourcePath, const char* d
     }
     return folder + name + ext;
 }
+
+} // namespace platform

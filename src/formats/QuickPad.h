@@ -1,18 +1,22 @@
 #pragma once
-// The TORQA! QuickPad file (".tqp"): its fields, the writer that lays them out and the reader and
-// dumper that read them back (qtcm inspect and qtcm preview use those).
+// The TORQA! QuickPad file (".tqp"): its fields, the writer that lays them out, and the reader and
+// the text dump that read them back (qtcm inspect and qtcm preview use those).
+#include "formats/ReadResult.h"
+#include "formats/Rect16.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace bars {
+namespace formats {
 
 // Positions and sizes are in 1/288 inch.
 struct QuickPadButton {
     std::uint16_t actionId = 0;
     std::uint16_t textColour = 0; // palette index
     std::string value;            // the action text
-    int top = 0, left = 0, bottom = 0, right = 0;
+    Rect16 place;
     std::string caption;
 };
 
@@ -25,9 +29,8 @@ struct QuickPad {
 };
 
 std::string QuickPadBytes(const QuickPad& pad);
-// False with a message saying what is wrong and at which byte.
-bool ReadQuickPad(const std::string& bytes, QuickPad& pad, std::string& error);
-// Every field as text, for qtcm inspect.
-bool DumpQuickPad(const std::string& bytes, std::string& text, std::string& error);
+ReadResult ReadQuickPad(std::string_view bytes, QuickPad& pad);
+// Every field as text.
+ReadResult DumpQuickPad(std::string_view bytes, std::string& text);
 
-} // namespace bars
+} // namespace formats

@@ -1,16 +1,19 @@
-// The readers of the QuickPad and toolbar files (qtcm inspect) and the previews drawn from them:
-// files made by hand, files cut short or of another kind, and the SVG read back.
-#include "bars/BarPreview.h"
-#include "bars/QuickPadFile.h"
-#include "bars/ToolbarFile.h"
+// The QuickPad and toolbar files: their writers against files laid out by hand, the readers and
+// dumps (qtcm inspect), files cut short or of another kind, and the previews drawn from them.
+#include "formats/BarPreview.h"
+#include "formats/QuickPad.h"
+#include "formats/Toolbar.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
 
 namespace {
+
+using formats::ReadStatus;
 
 std::string Be16(unsigned v) { return {static_cast<char>((v >> 8) & 0xFF), static_cast<char>(v & 0xFF)}; }
 std::string Counted(const std::string& text) { return Be16(static_cast<unsigned>(text.size())) + text; }
@@ -45,10 +48,20 @@ std::string HandMadeToolbar()
     return bytes;
 }
 
-TEST(BarFiles, QuickPadDumpShowsEveryField)
+formats::QuickPad ReadPad(const std::string& bytes)
 {
-    std::string text, error;
-    ASSERT_TRUE(bars::DumpQuickPad(HandMadePad(), text, error)) << error;
+    formats::QuickPad pad;
+    const formats::ReadResult result = formats::ReadQuickPad(bytes, pad);
+    EXPECT_TRUE(result) << result.Describe();
+    return pad;
+}
+
+TEST(BarFiles, QuickPadWriterAndDump)
+{
+    // What the reader reads, the writer writes again byte for byte.
+    EXPECT_EQ(formats::QuickPadBytes(ReadPad(HandMadePad())), HandMadePad());
+    std::string text;
+    ASSERT_TRUE(formats::DumpQuickPad(HandMadePad(), text));
     EXPECT_EQ(text, "QuickPad (QPAD version 2), 2 button(s); sizes in 1/288 inch\n"
                     "  margins     12 across, 12 down\n"
                     "  size        90 x 60\n"
@@ -71,10 +84,13 @@ TEST(BarFiles, QuickPadDumpShowsEveryField)
                     "  font        \"Arial\" 9\n");
 }
 
-TEST(BarFiles, ToolbarDumpShowsImagesBySize)
+TEST(BarFiles, ToolbarWriterAndDump)
 {
-    std::string text, error;
-    ASSERT_TRUE(bars::DumpToolbar(HandMadeToolbar(), text, error)) << error;
+    formats::Toolbar toolbar;
+    ASSERT_TRUE(formats::ReadToolbar(HandMadeToolbar(), toolbar));
+    EXPECT_EQ(formats::ToolbarBytes(toolbar), HandMadeToolbar());
+    std::string text;
+    ASSERT_TRUE(formats::DumpToolbar(HandMadeToolbar(), text));
     EXPECT_NE(text.find("  tooltip     \"Run\"\n  small       top 4, left 8, bottom 26, right 32\n"
                         "  large       top 5, left 10, bottom 35, right 42\n  action      40010\n"),
               std::string::npos)
@@ -82,37 +98,61 @@ TEST(BarFiles, ToolbarDumpShowsImagesBySize)
     EXPECT_NE(text.find("  image 4     1 x 1, 4 bits, 108 bytes (large, highlighted)\n"), std::string::npos) << text;
 }
 
-TEST(BarFiles, CutShortOrForeignFilesAreRefusedWithAPlace)
+TEST(BarFiles, FilesThatAreNotBars)
 {
+    using Reader = formats::ReadResult (*)(std::string_view, std::string&);
     const std::string pad = HandMadePad();
-    const std::size_t headerEnd = 7 + 2 + 2 + 2 + 2 + 2 + 2 + 2 + 2 + 5 + 9;
-    std::string text, error;
-    for (std::size_t cut = 1; cut < pad.size(); ++cut) {
-        const bool boundary = cut == headerEnd || cut == headerEnd + 50; // after the header, after button 1
-        const bool read = bars::DumpQuickPad(pad.substr(0, cut), text, error);
-        EXPECT_EQ(read, boundary) << cut;
-        if (!read) {
-            EXPECT_EQ(error.rfind("at byte ", 0), 0u) << error;
-        }
-    }
     const std::string toolbar = HandMadeToolbar();
-    for (std::size_t cut = 1; cut < toolbar.size(); ++cut)
-        EXPECT_EQ(bars::DumpToolbar(toolbar.substr(0, cut), text, error), cut == 36u) << cut;
+    const std::size_t padHeaderEnd = 7 + 2 + 2 + 2 + 2 + 2 + 2 + 2 + 2 + 5 + 9;
+    std::string badFont = pad, longImage = toolbar, grey = toolbar;
+    badFont[padHeaderEnd + 37] = 'X';            // a letter of "Arial"
+    longImage[toolbar.size() - 108 - 4] = 0x7F; // an image size past the end of the file
+    grey[22] = '\xC0';                          // the background
+    struct Row {
+        const char* what;
+        Reader read;
+        std::string bytes;
+        ReadStatus status;
+        std::size_t offset;
+    };
+    const Row rows[] = {
+        {"a toolbar read as a pad", &formats::DumpQuickPad, toolbar, ReadStatus::UnknownVersion, 4},
+        {"a pad read as a toolbar", &formats::DumpToolbar, pad, ReadStatus::UnknownVersion, 4},
+        {"a library", &formats::DumpQuickPad, "MZ\x90", ReadStatus::NotThisFormat, 0},
+        {"nothing", &formats::DumpToolbar, "", ReadStatus::NotThisFormat, 0},
+        {"another font", &formats::DumpQuickPad, badFont, ReadStatus::UnexpectedValue, padHeaderEnd + 32},
+        {"an image past the end", &formats::DumpToolbar, longImage, ReadStatus::Truncated, toolbar.size() - 108},
+        {"a grey toolbar", &formats::DumpToolbar, grey, ReadStatus::UnexpectedValue, 19},
+    };
+    for (const Row& row : rows) {
+        std::string text = "left over";
+        const formats::ReadResult result = row.read(row.bytes, text);
+        EXPECT_EQ(result.status, row.status) << row.what << ": " << result.Describe();
+        EXPECT_EQ(result.offset, row.offset) << row.what << ": " << result.Describe();
+        EXPECT_EQ(text, "") << row.what;
+    }
+}
 
-    // Each reader refuses the other's file, and a changed constant is named.
-    EXPECT_FALSE(bars::DumpToolbar(pad, text, error));
-    EXPECT_EQ(error, "at byte 4: the version (1 for a toolbar) should be 1, not 2");
-    EXPECT_FALSE(bars::DumpQuickPad(toolbar, text, error));
-    std::string badFont = pad;
-    badFont[headerEnd + 37] = 'X'; // a letter of "Arial"
-    EXPECT_FALSE(bars::DumpQuickPad(badFont, text, error));
-    EXPECT_NE(error.find("Arial"), std::string::npos) << error;
-    EXPECT_FALSE(bars::DumpQuickPad("MZ\x90", text, error));
-    EXPECT_FALSE(bars::DumpQuickPad("", text, error));
-    // An image count past the end of the file.
-    std::string longImage = toolbar;
-    longImage[toolbar.size() - 108 - 4] = 0x7F;
-    EXPECT_FALSE(bars::DumpToolbar(longImage, text, error));
+TEST(BarFiles, EveryCutIsTruncatedExceptAtABlockEnd)
+{
+    struct Row {
+        formats::ReadResult (*read)(std::string_view, std::string&);
+        std::string bytes;
+        std::vector<std::size_t> whole; // sizes that end after a block
+    };
+    const std::size_t padHeaderEnd = 7 + 2 + 2 + 2 + 2 + 2 + 2 + 2 + 2 + 5 + 9;
+    const Row rows[] = {
+        {&formats::DumpQuickPad, HandMadePad(), {padHeaderEnd, padHeaderEnd + 50}},
+        {&formats::DumpToolbar, HandMadeToolbar(), {36}},
+    };
+    for (const Row& row : rows)
+        for (std::size_t cut = 4; cut < row.bytes.size(); ++cut) {
+            std::string text;
+            const formats::ReadResult result = row.read(row.bytes.substr(0, cut), text);
+            const bool whole = std::find(row.whole.begin(), row.whole.end(), cut) != row.whole.end();
+            EXPECT_EQ(result.status, whole ? ReadStatus::Ok : ReadStatus::Truncated) << cut << ": " << result.Describe();
+            EXPECT_LE(result.offset, cut);
+        }
 }
 
 struct SvgRect {
@@ -131,8 +171,8 @@ std::vector<SvgRect> Rects(const std::string& svg, const std::string& cls)
 
 TEST(BarFiles, PreviewsPlaceEveryButton)
 {
-    std::string svg, error;
-    ASSERT_TRUE(bars::PreviewSvg(".TQP", HandMadePad(), svg, error)) << error;
+    std::string svg;
+    ASSERT_TRUE(formats::QuickPadPreview(HandMadePad(), svg));
     const std::vector<SvgRect> buttons = Rects(svg, "button");
     ASSERT_EQ(buttons.size(), 2u);
     // File units of 1/288 inch drawn at 96 pixels per inch.
@@ -142,7 +182,7 @@ TEST(BarFiles, PreviewsPlaceEveryButton)
     EXPECT_DOUBLE_EQ(buttons[1].width, 8);
     EXPECT_NE(svg.find(">T&quot;wo</text>"), std::string::npos);
 
-    ASSERT_TRUE(bars::PreviewSvg(".ttb", HandMadeToolbar(), svg, error)) << error;
+    ASSERT_TRUE(formats::ToolbarPreview(HandMadeToolbar(), svg));
     const std::vector<SvgRect> tools = Rects(svg, "button");
     ASSERT_EQ(tools.size(), 1u);
     EXPECT_DOUBLE_EQ(tools[0].x, 8);
@@ -151,8 +191,8 @@ TEST(BarFiles, PreviewsPlaceEveryButton)
     EXPECT_NE(svg.find("href=\"data:image/bmp;base64,Qk"), std::string::npos); // "BM"
     EXPECT_NE(svg.find("<title>Run</title>"), std::string::npos);
 
-    EXPECT_FALSE(bars::PreviewSvg(".tkm", HandMadePad(), svg, error));
-    EXPECT_FALSE(bars::PreviewSvg(".ttb", HandMadePad(), svg, error));
+    EXPECT_EQ(formats::ToolbarPreview(HandMadePad(), svg).status, ReadStatus::UnknownVersion);
+    EXPECT_EQ(svg, "");
 }
 
 } // namespace

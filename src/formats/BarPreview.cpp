@@ -1,14 +1,14 @@
-#include "bars/BarPreview.h"
+#include "formats/BarPreview.h"
 
-#include "bars/QuickPadFile.h"
-#include "bars/ToolbarFile.h"
-#include "platform/AsciiCase.h"
+#include "formats/Bytes.h"
+#include "formats/QuickPad.h"
+#include "formats/Toolbar.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
-namespace bars {
+namespace formats {
 
 namespace {
 
@@ -66,13 +66,13 @@ std::string Base64(const std::string& bytes)
 // A device-independent bitmap as a BMP file: the 14-byte file header in front of it.
 std::string BmpFile(const std::string& dib)
 {
-    const std::uint32_t size = static_cast<std::uint32_t>(dib.size() + 14);
-    const std::uint32_t offset = 14 + 40 + 16 * 4;
-    std::string out = "BM";
-    for (const std::uint32_t v : {size, 0u, offset})
-        for (int i = 0; i < 4; ++i)
-            out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-    return out + dib;
+    ByteWriter out(ByteOrder::Little);
+    out.Bytes("BM");
+    out.U32(static_cast<std::uint32_t>(dib.size() + 14));
+    out.U32(0);
+    out.U32(14 + 40 + 16 * 4); // the pixels follow the header and the 16-colour palette
+    out.Bytes(dib);
+    return out.Take();
 }
 
 std::string Num(double value)
@@ -101,15 +101,16 @@ std::string QuickPadSvg(const QuickPad& pad)
     constexpr double kScale = 96.0 / 288.0;
     double width = pad.width * kScale, height = pad.height * kScale;
     for (const QuickPadButton& b : pad.buttons) {
-        width = std::max(width, b.right * kScale + 4);
-        height = std::max(height, b.bottom * kScale + 4);
+        width = std::max(width, b.place.right * kScale + 4);
+        height = std::max(height, b.place.bottom * kScale + 4);
     }
     std::string svg = Header(width, height);
     svg += "<title>QuickPad " + Xml(pad.name) + "</title>\n";
     svg += Rect("pad", 0, 0, width, height, "fill=\"#ffffff\" stroke=\"#808080\"") + "\n";
     for (const QuickPadButton& b : pad.buttons) {
-        const double x = b.left * kScale, y = b.top * kScale;
-        const double w = (b.right - b.left) * kScale, h = (b.bottom - b.top) * kScale;
+        const Rect16& r = b.place;
+        const double x = r.left * kScale, y = r.top * kScale;
+        const double w = (r.right - r.left) * kScale, h = (r.bottom - r.top) * kScale;
         svg += "<g>" + Rect("button", x, y, w, h, "fill=\"#c0c0c0\" stroke=\"#000000\"");
         svg += "<title>action " + std::to_string(b.actionId) + ": " + Xml(b.value) + "</title>";
         svg += "<text x=\"" + Num(x + w / 2) + "\" y=\"" + Num(y + h / 2) +
@@ -152,26 +153,27 @@ std::string ToolbarSvg(const Toolbar& toolbar)
     return svg + "</svg>\n";
 }
 
+
 } // namespace
 
-bool PreviewSvg(const std::string& extension, const std::string& bytes, std::string& svg, std::string& error)
+ReadResult QuickPadPreview(std::string_view bytes, std::string& svg)
 {
-    if (EqualsNoCase(extension, ".tqp")) {
-        QuickPad pad;
-        if (!ReadQuickPad(bytes, pad, error))
-            return false;
+    svg.clear();
+    QuickPad pad;
+    const ReadResult result = ReadQuickPad(bytes, pad);
+    if (result)
         svg = QuickPadSvg(pad);
-        return true;
-    }
-    if (EqualsNoCase(extension, ".ttb")) {
-        Toolbar toolbar;
-        if (!ReadToolbar(bytes, toolbar, error))
-            return false;
-        svg = ToolbarSvg(toolbar);
-        return true;
-    }
-    error = "only QuickPads (.tqp) and toolbars (.ttb) have a preview";
-    return false;
+    return result;
 }
 
-} // namespace bars
+ReadResult ToolbarPreview(std::string_view bytes, std::string& svg)
+{
+    svg.clear();
+    Toolbar toolbar;
+    const ReadResult result = ReadToolbar(bytes, toolbar);
+    if (result)
+        svg = ToolbarSvg(toolbar);
+    return result;
+}
+
+} // namespace formats

@@ -1,6 +1,6 @@
 #pragma once
-// The TORQA! key map (".tkm"), byte by byte: the writer (CQIKeyboardConverter) and the reader
-// (DumpKeyMap, for qtcm inspect) share this layout so that both change together.
+// The TORQA! key map (".tkm"): its fields, the writer that lays them out, the reader and the text
+// dump (qtcm inspect) that read them back.
 //
 //   "KMAP", version 2, keyboard type (16 bits), 0
 //   counted string: terminal model text; counted string: emulation library name
@@ -8,9 +8,14 @@
 //   (t bytes) and the description (d bytes)
 //
 // Every integer is big-endian; a counted string is a 16-bit byte count and the bytes.
-#include <cstddef>
+#include "formats/ReadResult.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
+
+namespace formats {
 
 // One binding's fixed part, in host byte order; starts as all zeros.
 struct KeyRecord {
@@ -18,7 +23,7 @@ struct KeyRecord {
     std::uint8_t reserved2 = 0;
     std::uint8_t modifiers = 0;          // kShift + kCtrl + kAlt
     std::uint8_t constant8 = 0;          // 8 once a key has been read into the record
-    std::uint16_t scanCode = 0;          // 0x100 added for an extended key
+    std::uint16_t scanCode = 0;          // kExtendedScanCode added for an extended key
     std::uint16_t virtualKey = 0;
     std::uint16_t reserved9 = 0;
     std::uint16_t textLength = 0;        // t
@@ -31,29 +36,36 @@ struct KeyRecord {
 };
 
 namespace keymap {
-
-constexpr char kMagic[4] = {'K', 'M', 'A', 'P'};
-constexpr std::uint8_t kVersion = 2;
-constexpr std::size_t kRecordSize = 26;
-constexpr char kEntryTag = 'K';
-constexpr std::uint8_t kEntryType = 1;
 constexpr std::uint8_t kKeyFieldsMarker = 8;
 constexpr std::uint16_t kExtendedScanCode = 0x100;
-
 // Modifier bits of a record.
 constexpr std::uint8_t kShift = 1;
 constexpr std::uint8_t kCtrl = 2;
 constexpr std::uint8_t kAlt = 4;
-
-// Fills the lengths and the copies of a record about to be written.
-void Seal(KeyRecord& record, std::size_t textLength, std::size_t descriptionLength);
-// The 26 bytes of a record, big-endian.
-std::string EncodeRecord(const KeyRecord& record);
-// A record from kRecordSize bytes.
-KeyRecord DecodeRecord(const unsigned char* bytes);
-
 } // namespace keymap
 
-// qtcm inspect: a key map as text, a header line and one line per binding; false with a message
-// saying what is wrong and at which byte when the bytes are not a key map or are cut short.
-bool DumpKeyMap(const std::string& bytes, std::string& text, std::string& error);
+struct KeyBinding {
+    KeyRecord record; // the writer fills its lengths and copies
+    std::string text;
+    std::string description;
+};
+
+struct KeyMap {
+    std::uint16_t keyboardType = 0;
+    std::string model;   // terminal model text
+    std::string library; // emulation library name
+    std::vector<KeyBinding> bindings;
+};
+
+// The file's bytes; each record's lengths and copies are filled in from its binding.
+std::string KeyMapBytes(const KeyMap& map);
+// The map as written, records as they stand in the file.
+ReadResult ReadKeyMap(std::string_view bytes, KeyMap& map);
+
+// The display name of the key with a scan code (kExtendedScanCode added for an extended key), or
+// empty; the platform knows the names.
+using KeyNamer = std::string (*)(std::uint32_t scanCode);
+// A header line and one line per binding, keys named by name (when given).
+ReadResult DumpKeyMap(std::string_view bytes, std::string& text, KeyNamer name = nullptr);
+
+} // namespace formats

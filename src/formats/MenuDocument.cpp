@@ -1,8 +1,8 @@
-#include "menus/MenuDocumentDump.h"
+#include "formats/MenuDocument.h"
 
-#include <cstdio>
-#include <string>
-#include <vector>
+#include "formats/Bytes.h"
+
+namespace formats::menu {
 
 namespace {
 
@@ -13,6 +13,12 @@ bool IsNameChar(char c)
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+void ReplaceAll(std::string& text, std::string_view what, std::string_view with)
+{
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+}
 
 // Two blanks per level of nesting. Elements nested deeper than anyone reads by eye carry their depth
 // instead, so that a document nested many thousand levels deep is shown in a text of about its own
@@ -27,9 +33,9 @@ std::string Indent(std::size_t depth)
 
 class DocumentReader {
 public:
-    explicit DocumentReader(const std::string& bytes) : m_in(bytes) {}
+    explicit DocumentReader(std::string_view bytes) : m_in(bytes) {}
 
-    bool Read(std::string& text, std::string& error)
+    ReadResult Read(std::vector<Element>& elements)
     {
         std::vector<std::string> open;
         bool rootSeen = false;
@@ -38,31 +44,32 @@ public:
             if (m_pos >= m_in.size())
                 break;
             if (m_in[m_pos] != '<')
-                return Fail("text outside a tag", error);
+                return Fail(ReadStatus::Malformed, "text outside a tag");
             if (rootSeen && open.empty())
-                return Fail("a second element after the document's end", error);
+                return Fail(ReadStatus::Malformed, "a second element after the document's end");
             ++m_pos;
             const bool closing = m_pos < m_in.size() && m_in[m_pos] == '/';
             if (closing)
                 ++m_pos;
-            std::string name;
-            if (!Name(name))
-                return Fail("an element name expected", error);
+            Element element;
+            if (!Name(element.name))
+                return Fail(ReadStatus::Malformed, "an element name expected");
             if (closing) {
                 SkipBlanks();
                 if (!Expect('>'))
-                    return Fail("'>' expected", error);
-                if (open.empty() || open.back() != name)
-                    return Fail("</" + name + "> closes " + (open.empty() ? "nothing" : "<" + open.back() + ">"), error);
+                    return Fail(ReadStatus::Malformed, "'>' expected");
+                if (open.empty() || open.back() != element.name)
+                    return Fail(ReadStatus::Malformed, "</" + element.name + "> closes " +
+                                                           (open.empty() ? "nothing" : "<" + open.back() + ">"));
                 open.pop_back();
                 continue;
             }
-            std::string line = Indent(open.size()) + name;
+            element.depth = open.size();
             bool empty = false;
             for (;;) {
                 const bool separated = SkipBlanks();
                 if (m_pos >= m_in.size())
-                    return Fail("the document ends inside <" + name + ">", error);
+                    return Fail(ReadStatus::Truncated, "the document ends inside <" + element.name + ">");
                 if (m_in[m_pos] == '>') {
                     ++m_pos;
                     break;
@@ -70,35 +77,33 @@ public:
                 if (m_in[m_pos] == '/') {
                     ++m_pos;
                     if (!Expect('>'))
-                        return Fail("'>' expected after '/'", error);
+                        return Fail(ReadStatus::Malformed, "'>' expected after '/'");
                     empty = true;
                     break;
                 }
                 std::string attribute, value;
                 if (!separated || !Name(attribute))
-                    return Fail("an attribute name expected in <" + name + ">", error);
+                    return Fail(ReadStatus::Malformed, "an attribute name expected in <" + element.name + ">");
                 SkipBlanks();
                 if (!Expect('='))
-                    return Fail("'=' expected after " + attribute, error);
+                    return Fail(ReadStatus::Malformed, "'=' expected after " + attribute);
                 SkipBlanks();
-                if (!Value(value, error))
-                    return false;
-                line += "  " + attribute + "=\"" + Shown(value) + "\"";
+                if (!Value(value))
+                    return m_result;
+                element.attributes.emplace_back(std::move(attribute), std::move(value));
             }
-            text += line + "\n";
             rootSeen = true;
             if (!empty)
-                open.push_back(name);
+                open.push_back(element.name);
+            elements.push_back(std::move(element));
         }
         if (!open.empty()) {
             m_pos = m_in.size();
-            return Fail("the document ends with <" + open.back() + "> still open", error);
+            return Fail(ReadStatus::Truncated, "the document ends with <" + open.back() + "> still open");
         }
-        if (!rootSeen) {
-            error = "no element";
-            return false;
-        }
-        return true;
+        if (!rootSeen)
+            return Fail(ReadStatus::Truncated, "no element");
+        return m_result;
     }
 
 private:
@@ -121,17 +126,16 @@ private:
         const std::size_t start = m_pos;
         while (m_pos < m_in.size() && IsNameChar(m_in[m_pos]))
             ++m_pos;
-        name = m_in.substr(start, m_pos - start);
+        name.assign(m_in.substr(start, m_pos - start));
         return !name.empty();
     }
-    // A quoted value with its references decoded. The converter writes some values as they are:
-    // a key sequence keeps the "<" and ">" of its key names, and separator, system-menu and macro
-    // file values are not escaped at all. So a "<" or ">" inside a value, and a "&" that starts no
-    // known reference, are taken as they stand, and such documents are shown rather than refused.
-    bool Value(std::string& value, std::string& error)
+    // A quoted value with its references decoded.
+    bool Value(std::string& value)
     {
-        if (m_pos >= m_in.size() || (m_in[m_pos] != '"' && m_in[m_pos] != '\''))
-            return Fail("a quoted value expected", error);
+        if (m_pos >= m_in.size() || (m_in[m_pos] != '"' && m_in[m_pos] != '\'')) {
+            Fail(ReadStatus::Malformed, "a quoted value expected");
+            return false;
+        }
         const char quote = m_in[m_pos++];
         while (m_pos < m_in.size() && m_in[m_pos] != quote) {
             const char c = m_in[m_pos];
@@ -140,8 +144,10 @@ private:
                 ++m_pos;
             }
         }
-        if (!Expect(quote))
-            return Fail("the document ends inside a value", error);
+        if (!Expect(quote)) {
+            Fail(ReadStatus::Truncated, "the document ends inside a value");
+            return false;
+        }
         return true;
     }
     // The reference at m_pos, decoded into value; false (nothing consumed) when there is none.
@@ -153,7 +159,7 @@ private:
             ++end;
         if (end >= m_in.size() || m_in[end] != ';')
             return false;
-        const std::string entity = m_in.substr(m_pos + 1, end - m_pos - 1);
+        const std::string_view entity = m_in.substr(m_pos + 1, end - m_pos - 1);
         static const char* const kNamed[][2] = {{"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"apos", "'"}, {"quot", "\""}};
         bool known = false;
         for (const auto& row : kNamed)
@@ -177,44 +183,67 @@ private:
         m_pos = end + 1;
         return true;
     }
-    static std::string Shown(const std::string& value)
+    ReadResult Fail(ReadStatus status, const std::string& what)
     {
-        std::string shown;
-        for (char c : value) {
-            const unsigned byte = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                shown += '\\';
-                shown += c;
-            } else if (c == '\t') {
-                shown += "\\t";
-            } else if (byte < 0x20 || byte >= 0x7F) {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-                shown += hex;
-            } else {
-                shown += c;
-            }
-        }
-        return shown;
-    }
-    bool Fail(const std::string& what, std::string& error) const
-    {
-        error = "byte " + std::to_string(m_pos) + ": " + what;
-        return false;
+        if (m_result.status == ReadStatus::Ok)
+            m_result = {status, m_pos, what};
+        return m_result;
     }
 
-    const std::string& m_in;
+    std::string_view m_in;
     std::size_t m_pos = 0;
+    ReadResult m_result;
 };
 
 } // namespace
 
-bool DumpMenuDocument(const std::string& bytes, std::string& text, std::string& error)
+std::string DocumentStart()
+{
+    std::string start = "<CustomMenu ";
+    AppendAttribute(start, "Version", "1");
+    AppendAttribute(start, "TerminalType", "VT");
+    AppendAttribute(start, "Language", "ENU");
+    return start + ">";
+}
+
+void AppendAttribute(std::string& text, std::string_view name, std::string_view value)
+{
+    text.append(name).append("=\"").append(value).append("\" ");
+}
+
+std::string EscapeMarkup(std::string_view text)
+{
+    std::string escaped(text);
+    ReplaceAll(escaped, "&", "&amp;");
+    ReplaceAll(escaped, "<", "&lt;");
+    ReplaceAll(escaped, ">", "&gt;");
+    ReplaceAll(escaped, "'", "&apos;");
+    ReplaceAll(escaped, "\"", "&quot;");
+    return escaped;
+}
+
+ReadResult ReadMenuDocument(std::string_view bytes, std::vector<Element>& elements)
+{
+    elements.clear();
+    return DocumentReader(bytes).Read(elements);
+}
+
+ReadResult DumpMenuDocument(std::string_view bytes, std::string& text)
 {
     text.clear();
-    DocumentReader reader(bytes);
-    if (reader.Read(text, error))
-        return true;
-    text.clear();
-    return false;
+    std::vector<Element> elements;
+    const ReadResult result = ReadMenuDocument(bytes, elements);
+    if (!result)
+        return result;
+    for (const Element& element : elements) {
+        text += Indent(element.depth) + element.name;
+        for (const auto& [name, value] : element.attributes) {
+            const std::string quoted = Quoted(value);
+            text += "  " + name + "=" + quoted;
+        }
+        text += "\n";
+    }
+    return result;
 }
+
+} // namespace formats::menu

@@ -1,5 +1,6 @@
-// qtcm inspect's reader of custom menu documents: the tree it shows, and the documents it refuses.
-#include "menus/MenuDocumentDump.h"
+// The custom menu document's reader and dump (qtcm inspect): the tree it shows, and the documents
+// it refuses, with their status and byte.
+#include "formats/MenuDocument.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -8,19 +9,23 @@
 
 namespace {
 
+using formats::ReadStatus;
+
 std::string Dump(const std::string& document)
 {
-    std::string text, error;
-    EXPECT_TRUE(DumpMenuDocument(document, text, error)) << error;
+    std::string text;
+    const formats::ReadResult result = formats::menu::DumpMenuDocument(document, text);
+    EXPECT_TRUE(result) << result.Describe();
     return text;
 }
 
-std::string Refusal(const std::string& document)
+formats::ReadResult Refusal(const std::string& document)
 {
-    std::string text = "left over", error;
-    EXPECT_FALSE(DumpMenuDocument(document, text, error)) << document;
+    std::string text = "left over";
+    const formats::ReadResult result = formats::menu::DumpMenuDocument(document, text);
+    EXPECT_FALSE(result) << document;
     EXPECT_EQ(text, "");
-    return error;
+    return result;
 }
 
 TEST(MenuDocumentDump, TreeWithDecodedValues)
@@ -73,22 +78,34 @@ TEST(MenuDocumentDump, DeeplyNestedElements)
     EXPECT_NE(text.find("\n" + std::string(64, ' ') + "a\n"), std::string::npos);          // depth 32
     EXPECT_NE(text.find("\n" + std::string(64, ' ') + "[33] a\n"), std::string::npos);     // depth 33
     EXPECT_NE(text.find("\n" + std::string(64, ' ') + "[19999] a\n"), std::string::npos); // the innermost
-    EXPECT_EQ(Refusal(document.substr(0, document.size() - 4)),
-              "byte " + std::to_string(7 * kDepth - 4) + ": the document ends with <a> still open");
+    const formats::ReadResult open = Refusal(document.substr(0, document.size() - 4));
+    EXPECT_EQ(open.status, ReadStatus::Truncated);
+    EXPECT_EQ(open.offset, 7 * kDepth - 4);
 }
 
 TEST(MenuDocumentDump, DocumentsThatAreNotWellFormed)
 {
-    EXPECT_EQ(Refusal(""), "no element");
-    EXPECT_EQ(Refusal("<CustomMenu ><Menu></CustomMenu>"), "byte 32: </CustomMenu> closes <Menu>");
-    EXPECT_EQ(Refusal("<CustomMenu ><Menu>"), "byte 19: the document ends with <Menu> still open");
-    EXPECT_EQ(Refusal("<A x=\"1\"y=\"2\" />"), "byte 8: an attribute name expected in <A>");
-    EXPECT_EQ(Refusal("<A x=\"1 />"), "byte 10: the document ends inside a value");
-    EXPECT_EQ(Refusal("<A /><B />"), "byte 5: a second element after the document's end");
-    EXPECT_EQ(Refusal("<A>text</A>"), "byte 3: text outside a tag");
-    // An element written inside the system menu's start tag.
-    EXPECT_EQ(Refusal("<SystemMenu Close=\"False\" <Command  /> />"),
-              "byte 26: an attribute name expected in <SystemMenu>");
+    struct Row {
+        const char* document;
+        ReadStatus status;
+        std::size_t offset;
+    };
+    const Row rows[] = {
+        {"", ReadStatus::Truncated, 0},                                        // no element
+        {"<CustomMenu ><Menu></CustomMenu>", ReadStatus::Malformed, 32},       // closes the wrong element
+        {"<CustomMenu ><Menu>", ReadStatus::Truncated, 19},                    // still open
+        {"<A x=\"1\"y=\"2\" />", ReadStatus::Malformed, 8},                  // attributes not apart
+        {"<A x=\"1 />", ReadStatus::Truncated, 10},                            // inside a value
+        {"<A /><B />", ReadStatus::Malformed, 5},                              // a second root
+        {"<A>text</A>", ReadStatus::Malformed, 3},                             // text outside a tag
+        {"<A x=1 />", ReadStatus::Malformed, 5},                               // an unquoted value
+        {"<SystemMenu Close=\"False\" <Command  /> />", ReadStatus::Malformed, 26}, // an element in a tag
+    };
+    for (const Row& row : rows) {
+        const formats::ReadResult result = Refusal(row.document);
+        EXPECT_EQ(result.status, row.status) << row.document << ": " << result.Describe();
+        EXPECT_EQ(result.offset, row.offset) << row.document << ": " << result.Describe();
+    }
 }
 
 } // namespace

@@ -5,7 +5,8 @@
 #include "platform/AsciiCase.h"
 
 // The startup macro of a session: the QIM! macro file is read whole and handed to the macro
-// translator, which writes the TORQA! macro; t becomes that macro's path.
+// translator, which writes the TORQA! macro; t becomes that macro's path. A member of the session
+// converter, kept with the macro conversions it is made of (like ResolveMacroReference).
 bool CQISessionConverter::ConvertStartupMacro(std::string& t)
 {
     for (std::size_t at = t.find("\"+\""); at != std::string::npos; at = t.find("\"+\""))
@@ -23,7 +24,7 @@ bool CQISessionConverter::ConvertStartupMacro(std::string& t)
         name = name.substr(slash);
     name += ".TBM";
 
-    CQIMacroContext context;
+    CQIMacroContext context(m_macroDirectory);
     if (!context.TranslateMacroNamed(macroText, name))
         return false;
     t = name;

@@ -1,22 +1,22 @@
 #pragma once
-// The TORQA! toolbar file (".ttb"): its fields, the writer that lays them out and the reader and
-// dumper that read them back (qtcm inspect and qtcm preview use those).
+// The TORQA! toolbar file (".ttb"): its fields, the writer that lays them out, and the reader and
+// the text dump that read them back (qtcm inspect and qtcm preview use those).
+#include "formats/ReadResult.h"
+#include "formats/Rect16.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace bars {
-
-struct Rect16 {
-    int top = 0, left = 0, bottom = 0, right = 0;
-};
+namespace formats {
 
 struct ToolbarButton {
     std::uint16_t actionId = 0;
     std::uint16_t textColour = 0; // palette index
     std::string value;            // the action text
-    Rect16 small, large;          // pixels
+    Rect16 small, large; // pixels
     std::string tooltip;
     // The button's images from the four strips: small, small highlighted, large, large highlighted;
     // each a 4-bit device-independent bitmap (little-endian, as the platform lays it out).
@@ -31,12 +31,11 @@ struct Toolbar {
 };
 
 std::string ToolbarBytes(const Toolbar& toolbar);
-// False with a message saying what is wrong and at which byte.
-bool ReadToolbar(const std::string& bytes, Toolbar& toolbar, std::string& error);
-// Every field as text, for qtcm inspect; images by their size and bit depth.
-bool DumpToolbar(const std::string& bytes, std::string& text, std::string& error);
+ReadResult ReadToolbar(std::string_view bytes, Toolbar& toolbar);
+// Every field as text; images by their size and bit depth.
+ReadResult DumpToolbar(std::string_view bytes, std::string& text);
 
 // Width, height and bits per pixel from the header of a device-independent bitmap.
-bool DibGeometry(const std::string& dib, int& width, int& height, int& bitsPerPixel);
+bool DibGeometry(std::string_view dib, int& width, int& height, int& bitsPerPixel);
 
-} // namespace bars
+} // namespace formats
