@@ -2,33 +2,24 @@
 // the inputs that must end in report lines or in no pad at all.
 #include "actions/ActionIds.h"
 #include "actions/CQIMacroLibrary.h"
-#include "actions/MacroReportPath.h"
 #include "bars/CQIQuickPadConverter.h"
 #include "bars/ButtonMetrics.h"
 #include "formats/QuickPad.h"
 #include "platform/Installer.h"
 #include "platform/Screen.h"
 
-#include "bars/BarHarness.h"
-#include "support/TestDesk.h"
+#include "support/ConverterDesk.h"
+#include "support/HexBytes.h"
 
 #include <limits>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 namespace {
 
 using namespace testing_support;
 
-class QuickPad : public BarHarness<CQIQuickPadConverter> {
+class QuickPad : public ConverterTest<CQIQuickPadConverter> {
 protected:
-    void TearDown() override
-    {
-        MacroReportPath().clear();
-        BarHarness::TearDown();
-    }
     CQIQuickPadConverter::PadLayout Layout(const PropertyList& properties, bool expectOk = true)
     {
         CQIQuickPadConverter::PadLayout layout;
@@ -124,14 +115,14 @@ TEST_F(QuickPad, WholeFileByteForByte)
 {
     if (!FixedScreenMetrics())
         GTEST_SKIP() << "the pixel numbers below are those of the fixed metrics";
-    ASSERT_TRUE(ConvertBar({"ButtonPad", "Columns", "\"2\"", "Caption", "\"&Send\"", "MapTo", "\"String\"", "Value",
+    ASSERT_TRUE(Convert({"ButtonPad", "Columns", "\"2\"", "Caption", "\"&Send\"", "MapTo", "\"String\"", "Value",
                             "\"ls^M\"", "Caption", "\"Quit\"", "MapTo", "\"Nothing\"", "Caption", "\"Copy\"", "MapTo",
                             "\"Command\"", "Value", "\"&Copy\""}));
     // Two columns of 88 x 20 pixels, one row; at 96 pixels per inch a pixel is 3 file units. The
     // third button has no place in one row of two and is left out.
     const std::string header = std::string("QPAD\x02\x00\x00", 7) + Be16(12) + Be16(12) + std::string("\x01\x00", 2) +
                                Be16(3) + Be16((2 * 88 + 10) * 3) + Be16((20 + 10) * 3) + "S\x02" + Be16(7) +
-                               Counted("session") + Counted("VRX3270");
+                               Counted("MYSESS") + Counted("VRX3270");
     const std::string font = std::string("\x01", 1) + Be16(9) + Be16(0) + Be16(2) + CountedZ("Arial");
     const std::string closing = std::string("\x02", 1) + CountedZ("");
     const std::string send = std::string("B\x03", 2) + Be16(40000) + Be16(0) + std::string("\x00\x00S\x02", 4) +
@@ -143,7 +134,7 @@ TEST_F(QuickPad, WholeFileByteForByte)
     EXPECT_EQ(ReadFile(Written(".tqp")), header + send + quit);
     EXPECT_EQ(Value("QuickPad", "DependentSections"), "QuickPad1");
     EXPECT_EQ(Value("QuickPad", "CPType"), "QuickPad");
-    EXPECT_EQ(Value("QuickPad1", "QuickPadFile"), "session.tqp");
+    EXPECT_EQ(Value("QuickPad1", "QuickPadFile"), "MYSESS.tqp");
     EXPECT_EQ(Report(), "");
 }
 
@@ -162,10 +153,10 @@ TEST_F(QuickPad, ColumnMajorAndRowMajorPlaces)
                         out.emplace_back(row, column);
         return out;
     };
-    ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"2\"", "Columns", "\"3\""}, 6)));
+    ASSERT_TRUE(Convert(Pad({"Rows", "\"2\"", "Columns", "\"3\""}, 6)));
     const std::vector<std::pair<int, int>> byColumn = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}, {1, 2}};
     EXPECT_EQ(places(ReadBack()), byColumn);
-    ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"2\"", "Columns", "\"3\"", "OrderbyRow", "True"}, 6)));
+    ASSERT_TRUE(Convert(Pad({"Rows", "\"2\"", "Columns", "\"3\"", "OrderbyRow", "True"}, 6)));
     const std::vector<std::pair<int, int>> byRow = {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}};
     EXPECT_EQ(places(ReadBack()), byRow);
     const formats::QuickPad pad = ReadBack();
@@ -174,9 +165,9 @@ TEST_F(QuickPad, ColumnMajorAndRowMajorPlaces)
 
 TEST_F(QuickPad, NoColumnOrNoButtonWritesNothing)
 {
-    EXPECT_FALSE(ConvertBar(Pad({"Rows", "\"2\""}, 2)));
-    EXPECT_FALSE(ConvertBar(Pad({"Columns", "\"0\""}, 2)));
-    EXPECT_FALSE(ConvertBar(Pad({"Columns", "\"4\""}, 0)));
+    EXPECT_FALSE(Convert(Pad({"Rows", "\"2\""}, 2)));
+    EXPECT_FALSE(Convert(Pad({"Columns", "\"0\""}, 2)));
+    EXPECT_FALSE(Convert(Pad({"Columns", "\"4\""}, 0)));
     EXPECT_FALSE(FileExists(Written(".tqp")));
     EXPECT_EQ(Value("QuickPad", "CPType"), kAbsent);
     EXPECT_EQ(Report(), "");
@@ -187,7 +178,7 @@ TEST_F(QuickPad, UnknownKindIsReportedAndSkipped)
     PropertyList list = {"ButtonPad", "Columns", "\"3\""};
     for (const PropertyList& b : {Button("\"A\""), Button("\"Launch\"", "\"Launch\"", "\"calc\""), Button("\"C\"")})
         list.insert(list.end(), b.begin(), b.end());
-    ASSERT_TRUE(ConvertBar(list));
+    ASSERT_TRUE(Convert(list));
     const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 2u);
     EXPECT_EQ(pad.buttons[1].caption, "C");
@@ -209,7 +200,7 @@ TEST_F(QuickPad, ButtonsPassedOverLendTheirCaptionAndKind)
           Button("\"&Kept\"", "\"Sequence\"", "\"k\""),                        // "Kept", k
           Button("B", "\"String\"", "\"b\"")})                                    // "", b
         list.insert(list.end(), b.begin(), b.end());
-    ASSERT_TRUE(ConvertBar(list));
+    ASSERT_TRUE(Convert(list));
     const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 3u);
     EXPECT_EQ(pad.buttons[0].caption, "Old");
@@ -228,7 +219,7 @@ TEST_F(QuickPad, MacroThatCannotBeTranslatedEndsThePad)
     PropertyList list = {"ButtonPad", "Columns", "\"3\""};
     for (const PropertyList& b : {Button("\"A\""), Button("\"Go\"", "\"Macro\"", "\"SEND(\\\"x\\\")\""), Button("\"C\"")})
         list.insert(list.end(), b.begin(), b.end());
-    ASSERT_TRUE(ConvertBar(list));
+    ASSERT_TRUE(Convert(list));
     const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 1u);
     EXPECT_EQ(pad.buttons[0].caption, "A");
@@ -239,7 +230,7 @@ TEST_F(QuickPad, MacroThatCannotBeTranslatedEndsThePad)
     PropertyList first = {"ButtonPad", "Columns", "\"3\""};
     const PropertyList macro = Button("\"Go\"", "\"Macro\"", "\"SEND(\\\"x\\\")\"");
     first.insert(first.end(), macro.begin(), macro.end());
-    EXPECT_FALSE(ConvertBar(first));
+    EXPECT_FALSE(Convert(first));
     EXPECT_FALSE(FileExists(Written(".tqp")));
 }
 
@@ -248,7 +239,7 @@ TEST_F(QuickPad, MacroFileThatCannotBeOpenedKeepsTheOperand)
     PropertyList list = {"ButtonPad", "Columns", "\"1\""};
     const PropertyList b = Button("\"Log&on\"", "\"Macro\"", "\"RUNMACRO(\\\"NONE.QTM\\\")\"");
     list.insert(list.end(), b.begin(), b.end());
-    ASSERT_TRUE(ConvertBar(list));
+    ASSERT_TRUE(Convert(list));
     const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 1u);
     EXPECT_EQ(pad.buttons[0].actionId, ACTION_ID_MACRO);
@@ -260,26 +251,22 @@ TEST_F(QuickPad, MacroFileThatCannotBeOpenedKeepsTheOperand)
 // letter caption names it after that button's.
 TEST_F(QuickPad, MacrosAreNamedAfterTheCaption)
 {
-    TestDesk desk;
-    desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
-    platform::SetComponentLookup(&platform::RegistryComponentPath);
-    WriteFile(desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
-    m_converter.m_sourceSessionDir = desk.QimSessions();
+    InstallTranslator();
+    WriteFile(m_desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
     PropertyList list = {"ButtonPad", "Columns", "\"2\""};
     for (const PropertyList& b : {Button("\"Log&on\"", "\"Macro\"", "\"RUNMACRO(\\\"LOGON.QTM\\\")\""),
                                   Button("\"Other\"", "\"Bogus\""),
                                   Button("X", "\"Macro\"", "\"SEND(\\\"hi\\\")\"")})
         list.insert(list.end(), b.begin(), b.end());
-    const bool converted = ConvertBar(list);
-    platform::SetComponentLookup(nullptr);
+    const bool converted = Convert(list);
     ASSERT_TRUE(converted);
     const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 2u);
     EXPECT_EQ(pad.buttons[0].actionId, ACTION_ID_MACRO);
-    EXPECT_EQ(pad.buttons[0].value, desk.Macros() + kSep + "Logon.tbm");
+    EXPECT_EQ(pad.buttons[0].value, m_desk.Macros() + kSep + "Logon.tbm");
     EXPECT_TRUE(FileExists(pad.buttons[0].value));
     EXPECT_EQ(pad.buttons[1].caption, "Other");
-    EXPECT_EQ(pad.buttons[1].value, desk.Macros() + kSep + "Other.tbm");
+    EXPECT_EQ(pad.buttons[1].value, m_desk.Macros() + kSep + "Other.tbm");
     EXPECT_TRUE(FileExists(pad.buttons[1].value));
     EXPECT_EQ(Report(), NativeText(Unconverted("Value=Bogus")));
 }
@@ -295,7 +282,7 @@ TEST_F(QuickPad, HostileInputEndsCleanly)
         const PropertyList b = Button("\"" + std::to_string(i) + "\"", i % 2 ? "\"Nothing\"" : "\"VTFunction\"");
         list.insert(list.end(), b.begin(), b.end());
     }
-    ASSERT_TRUE(ConvertBar(list));
+    ASSERT_TRUE(Convert(list));
     const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 501u);
     EXPECT_EQ(pad.buttons[0].caption.size(), 2000u);
@@ -303,7 +290,7 @@ TEST_F(QuickPad, HostileInputEndsCleanly)
     EXPECT_EQ(pad.buttons[2].actionId, 0);
 
     // A statement cut short after its first caption.
-    EXPECT_FALSE(ConvertBar({"ButtonPad", "Columns", "\"2\"", "Caption"}));
+    EXPECT_FALSE(Convert({"ButtonPad", "Columns", "\"2\"", "Caption"}));
     EXPECT_TRUE(m_notices.empty());
 }
 
@@ -314,7 +301,7 @@ TEST_F(QuickPad, HugePadSizeIsScaledFromItsFullPixelCount)
     // 2,000,000 columns of 88 pixels and 3,000,000 rows of 20: 176,000,010 x 60,000,010 pixels,
     // scaled in single precision to 528,000,064 x 180,000,016 units, of which the file keeps the
     // low 16 bits. Cutting the pixels to 16 bits first would give other numbers.
-    ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"3000000\"", "Columns", "\"2000000\""}, 1)));
+    ASSERT_TRUE(Convert(Pad({"Rows", "\"3000000\"", "Columns", "\"2000000\""}, 1)));
     const formats::QuickPad pad = ReadBack();
     EXPECT_EQ(static_cast<std::uint16_t>(pad.width), 528000064u % 65536);
     EXPECT_EQ(static_cast<std::uint16_t>(pad.height), 180000016u % 65536);
@@ -324,21 +311,12 @@ TEST_F(QuickPad, HugePadSizeIsScaledFromItsFullPixelCount)
 
 TEST_F(QuickPad, FileThatCannotBeCreatedIsAFileError)
 {
-    const std::string missing = m_dir / "no-such-folder";
+    const std::string missing = m_desk.Path("no-such-folder");
     EXPECT_FALSE(m_converter.Convert(Pad({"Columns", "\"1\""}, 1), m_session.c_str(), missing.c_str()));
     ASSERT_EQ(m_notices.size(), 1u);
     EXPECT_EQ(Value("QuickPad", "CPType"), kAbsent);
-#ifndef _WIN32
-    // A disk that fills up while the pad is written: a file error, and no part of the pad is left.
-    m_notices.clear();
-    if (symlink("/dev/full", Written(".tqp").c_str()) == 0) {
-        EXPECT_FALSE(ConvertBar(Pad({"Columns", "\"1\""}, 1)));
-        EXPECT_EQ(m_notices.size(), 1u);
-        EXPECT_FALSE(FileExists(Written(".tqp")));
-    }
-#endif
     // A session path without a file name: nothing to name the pad after.
-    EXPECT_FALSE(m_converter.Convert(Pad({"Columns", "\"1\""}, 1), "", m_dir.Path().c_str()));
+    EXPECT_FALSE(m_converter.Convert(Pad({"Columns", "\"1\""}, 1), "", m_desk.Schemes().c_str()));
     EXPECT_EQ(m_converter.m_unconverted, 1);
 }
 

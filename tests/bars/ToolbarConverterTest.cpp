@@ -2,26 +2,20 @@
 // header, and the buttons that must be reported and left out.
 #include "actions/ActionIds.h"
 #include "actions/CQIMacroLibrary.h"
-#include "actions/MacroReportPath.h"
 #include "bars/ButtonImages.h"
 #include "bars/CQIToolbarConverter.h"
 #include "formats/Toolbar.h"
 #include "platform/Installer.h"
 
-#include "bars/BarHarness.h"
-#include "support/TestDesk.h"
+#include "support/ConverterDesk.h"
+#include "support/HexBytes.h"
 
 namespace {
 
 using namespace testing_support;
 
-class Toolbar : public BarHarness<CQIToolbarConverter> {
+class Toolbar : public ConverterTest<CQIToolbarConverter> {
 protected:
-    void TearDown() override
-    {
-        MacroReportPath().clear();
-        BarHarness::TearDown();
-    }
     formats::Toolbar ReadBack()
     {
         formats::Toolbar toolbar;
@@ -47,12 +41,12 @@ protected:
 
 TEST_F(Toolbar, SeparatorMovesTheNextButtonAndCounts)
 {
-    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"3\"", "\"Hello\"", "\"hi^M\""), Separator(),
+    ASSERT_TRUE(Convert(Statement({Button("\"String\"", "\"3\"", "\"Hello\"", "\"hi^M\""), Separator(),
                                       Button("\"VTFunction\"", "\"12\"", "\"Find\"", "\"Find\"")})));
     const std::string bytes = ReadFile(Written(".ttb"));
     // Two buttons and one separator: 26 x 2 + 6 + 1 = 59.
     const std::string header = std::string("QPAD\x01\x00\x00\x00\x00\x00\x00\x00\x00", 13) + Be16(2) + Be16(59) +
-                               Be16(30) + std::string("\x00\xFF\xFF\xFF", 4) + Counted("session") + Counted("nx3270");
+                               Be16(30) + std::string("\x00\xFF\xFF\xFF", 4) + Counted("MYSESS") + Counted("nx3270");
     EXPECT_EQ(bytes.substr(0, header.size()), header);
     // The first button's block up to its images.
     const std::string first = std::string("N\x03", 2) + Be16(40000) + Be16(0) + std::string("\x00\x00S\x02", 4) +
@@ -80,7 +74,7 @@ TEST_F(Toolbar, SeparatorMovesTheNextButtonAndCounts)
 
     EXPECT_EQ(Value("QuickBar", "DependentSections"), "QuickBar1");
     EXPECT_EQ(Value("QuickBar", "CPType"), "QuickBar");
-    EXPECT_EQ(Value("QuickBar1", "QuickBarFile"), "session.ttb");
+    EXPECT_EQ(Value("QuickBar1", "QuickBarFile"), "MYSESS.ttb");
     EXPECT_EQ(Value("QuickBar", "LargeButtons"), "Yes");
     EXPECT_EQ(Value("QuickBar", "ToolTips"), "No");
     EXPECT_EQ(Report(), "");
@@ -88,7 +82,7 @@ TEST_F(Toolbar, SeparatorMovesTheNextButtonAndCounts)
 
 TEST_F(Toolbar, TooltipsMissingOrFromTheCommand)
 {
-    ASSERT_TRUE(ConvertBar(Statement({{"Mapto", "\"Sequence\"", "Bitmap", "\"40\"", "Value", "\"abc\""},
+    ASSERT_TRUE(Convert(Statement({{"Mapto", "\"Sequence\"", "Bitmap", "\"40\"", "Value", "\"abc\""},
                                       Button("\"Command\"", "\"27\"", "\"Ignored\"", "\"&Copy\""),
                                       Button("\"Command\"", "\"28\"", "\"Links\"", "\"Links\""),
                                       {"Mapto", "\"Nothing\"", "Bitmap", "\"7\"", "Mapto", "\"String\"", "Bitmap",
@@ -146,16 +140,16 @@ TEST_F(Toolbar, ButtonsPassedOverLendTheirTooltipImageAndKind)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        ASSERT_TRUE(ConvertBar(Statement({row.items})));
+        ASSERT_TRUE(Convert(Statement({row.items})));
         const formats::Toolbar toolbar = ReadBack();
         ASSERT_EQ(toolbar.buttons.size(), 1u);
         EXPECT_EQ(toolbar.buttons[0].tooltip, row.tooltip);
         EXPECT_EQ(toolbar.buttons[0].images[0], bars::ButtonImage(row.image, bars::kButtonStrips[0]));
         EXPECT_EQ(Report(), NativeText(row.report));
-        ASSERT_TRUE(m_report.OpenEmpty(m_dir / "report.txt", true)); // the next row's own
+        ASSERT_TRUE(m_report.OpenEmpty(m_desk.Path("report.txt"), true)); // the next row's own
     }
     // A button written lends nothing: the next search starts with an empty tooltip and Bitmap text.
-    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"5\"", "\"Five\"", "\"a\""),
+    ASSERT_TRUE(Convert(Statement({Button("\"String\"", "\"5\"", "\"Five\"", "\"a\""),
                                       {"Mapto", "\"String\"", "Bitmap", "7", "Value", "\"b\""}})));
     const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 2u);
@@ -191,7 +185,7 @@ TEST_F(Toolbar, ImageNumberIsAtoiOfTheUnquotedText)
 // Unquote: a bare Separator is counted as a button and placed as a separator.
 TEST_F(Toolbar, BareSeparatorIsCountedAsAButton)
 {
-    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"1\"", "\"a\"", "\"a\""), {"Mapto", "Separator"},
+    ASSERT_TRUE(Convert(Statement({Button("\"String\"", "\"1\"", "\"a\"", "\"a\""), {"Mapto", "Separator"},
                                       Button("\"String\"", "\"2\"", "\"b\"", "\"b\"")})));
     formats::Toolbar toolbar = ReadBack();
     EXPECT_EQ(toolbar.buttonCount, 3u);
@@ -201,35 +195,31 @@ TEST_F(Toolbar, BareSeparatorIsCountedAsAButton)
     EXPECT_EQ(toolbar.buttons[1].large.left, 10 + 32 + 8);
 
     // Alone, it makes a toolbar file of one counted button and none written.
-    ASSERT_TRUE(ConvertBar(Statement({{"Mapto", "Separator"}})));
+    ASSERT_TRUE(Convert(Statement({{"Mapto", "Separator"}})));
     toolbar = ReadBack();
     EXPECT_EQ(toolbar.buttonCount, 1u);
     EXPECT_EQ(toolbar.itemSpace, 27u);
     EXPECT_TRUE(toolbar.buttons.empty());
-    EXPECT_EQ(Value("QuickBar1", "QuickBarFile"), "session.ttb");
+    EXPECT_EQ(Value("QuickBar1", "QuickBarFile"), "MYSESS.ttb");
 }
 
 // A macro is named after the button's Bitmap value as written, unquoted; after a button passed
 // over, a one-letter Bitmap value names it after that button's.
 TEST_F(Toolbar, MacrosAreNamedAfterTheImageNumberText)
 {
-    TestDesk desk;
-    desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
-    platform::SetComponentLookup(&platform::RegistryComponentPath);
-    WriteFile(desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
-    m_converter.m_sourceSessionDir = desk.QimSessions();
-    const bool converted = ConvertBar(Statement({Button("\"Macro\"", "\"012\"", "\"Go\"", "\"RUNMACRO(\\\"LOGON.QTM\\\")\""),
+    InstallTranslator();
+    WriteFile(m_desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
+    const bool converted = Convert(Statement({Button("\"Macro\"", "\"012\"", "\"Go\"", "\"RUNMACRO(\\\"LOGON.QTM\\\")\""),
                                                  {"Mapto", "\"Bogus\"", "Bitmap", "\"21\"", "Value", "\"x\""},
                                                  {"Mapto", "\"Macro\"", "Bitmap", "7", "Value", "\"SEND(\\\"hi\\\")\""}}));
-    platform::SetComponentLookup(nullptr);
     ASSERT_TRUE(converted);
     const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 2u);
     EXPECT_EQ(toolbar.buttons[0].actionId, ACTION_ID_MACRO);
-    EXPECT_EQ(toolbar.buttons[0].value, desk.Macros() + kSep + "012.tbm");
+    EXPECT_EQ(toolbar.buttons[0].value, m_desk.Macros() + kSep + "012.tbm");
     EXPECT_TRUE(FileExists(toolbar.buttons[0].value));
     EXPECT_EQ(toolbar.buttons[0].images[0], bars::ButtonImage(12, bars::kButtonStrips[0]));
-    EXPECT_EQ(toolbar.buttons[1].value, desk.Macros() + kSep + "21.tbm");
+    EXPECT_EQ(toolbar.buttons[1].value, m_desk.Macros() + kSep + "21.tbm");
     EXPECT_TRUE(FileExists(toolbar.buttons[1].value));
     EXPECT_EQ(toolbar.buttons[1].images[0], bars::ButtonImage(21, bars::kButtonStrips[0]));
     EXPECT_EQ(Report(), NativeText(Unconverted("Value=Bogus")));
@@ -238,7 +228,7 @@ TEST_F(Toolbar, MacrosAreNamedAfterTheImageNumberText)
 TEST_F(Toolbar, UnconvertibleButtonsAreReportedAndLeftOut)
 {
     // No macro translator is installed here, so inline macro text cannot be translated.
-    ASSERT_TRUE(ConvertBar(Statement({Button("\"Macro\"", "\"1\"", "\"Go\"", "\"SEND(\\\"x\\\")\""),
+    ASSERT_TRUE(Convert(Statement({Button("\"Macro\"", "\"1\"", "\"Go\"", "\"SEND(\\\"x\\\")\""),
                                       Button("\"Launch\"", "\"2\"", "\"Calc\"", "\"calc\""),
                                       Button("\"String\"", "\"3\"", "\"Ok\"", "\"ok\"")})));
     const formats::Toolbar toolbar = ReadBack();
@@ -252,7 +242,7 @@ TEST_F(Toolbar, UnconvertibleButtonsAreReportedAndLeftOut)
 
 TEST_F(Toolbar, NoButtonNoFileButTheOptions)
 {
-    EXPECT_FALSE(ConvertBar(Statement({Separator(), Separator()})));
+    EXPECT_FALSE(Convert(Statement({Separator(), Separator()})));
     EXPECT_FALSE(FileExists(Written(".ttb")));
     EXPECT_EQ(Value("QuickBar", "DependentSections"), kAbsent);
     EXPECT_EQ(Value("QuickBar", "LargeButtons"), "Yes");
@@ -261,7 +251,7 @@ TEST_F(Toolbar, NoButtonNoFileButTheOptions)
 
 TEST_F(Toolbar, ImagesPastTheStripAreBlack)
 {
-    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"157\"", "\"last\"", "\"a\""),
+    ASSERT_TRUE(Convert(Statement({Button("\"String\"", "\"157\"", "\"last\"", "\"a\""),
                                       Button("\"String\"", "\"158\"", "\"past\"", "\"b\""),
                                       Button("\"String\"", "\"-1\"", "\"before\"", "\"c\""),
                                       Button("\"String\"", "\"99999999999\"", "\"far\"", "\"d\"")})));
@@ -290,7 +280,7 @@ TEST_F(Toolbar, HostileInputEndsCleanly)
         list.insert(list.end(), b.begin(), b.end());
     }
     list.insert(list.end(), {"Mapto", "\"String\"", "Bitmap"}); // cut short
-    ASSERT_TRUE(ConvertBar(list));
+    ASSERT_TRUE(Convert(list));
     const formats::Toolbar toolbar = ReadBack();
     EXPECT_EQ(toolbar.buttonCount, 429u);
     EXPECT_EQ(toolbar.buttons.size(), 428u);

@@ -4,8 +4,10 @@
 #include "devices/CQIKeyboardConverter.h"
 #include "formats/KeyMap.h"
 #include "platform/Keyboard.h"
+#include "platform/Profile.h"
 
-#include "devices/DeviceHarness.h"
+#include "support/ConverterDesk.h"
+#include "support/HexBytes.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -17,8 +19,9 @@ using namespace testing_support;
 // The header of a key map for a PC keyboard, terminal model "420" and "VT420.DLL".
 const std::string kHeader420 = HexBytes("4B4D4150 02 0001 00  0003 343230  0009 56543432302E444C4C");
 
-class KeyboardConverter : public DeviceHarness<CQIKeyboardConverter> {
+class KeyboardConverter : public ConverterDesk {
 protected:
+    KeyboardConverter() : ConverterDesk(DeskWithClass("QT420.Session.5.10")) {}
     std::string KeyMapPath() const { return m_desk.Schemes() + kSep + "MYSESS.tkm"; }
     std::string KeyMap() const { return ReadFile(KeyMapPath()); }
     // The key map as qtcm inspect shows it, or the reader's complaint.

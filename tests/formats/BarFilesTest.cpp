@@ -3,6 +3,7 @@
 #include "formats/BarPreview.h"
 #include "formats/QuickPad.h"
 #include "formats/Toolbar.h"
+#include "support/HexBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +16,9 @@ namespace {
 
 using formats::ReadStatus;
 
-std::string Be16(unsigned v) { return {static_cast<char>((v >> 8) & 0xFF), static_cast<char>(v & 0xFF)}; }
-std::string Counted(const std::string& text) { return Be16(static_cast<unsigned>(text.size())) + text; }
-std::string CountedZ(const std::string& text) { return Counted(text + '\0'); }
+using testing_support::Be16;
+using testing_support::Counted;
+using testing_support::CountedZ;
 
 // A pad of two buttons, 8 pixels wide and high at 96 per inch (24 file units), side by side.
 std::string HandMadePad()

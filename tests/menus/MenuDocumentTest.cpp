@@ -2,7 +2,7 @@
 // rules, against the example TORQA! main menu (File, Edit, View, Tools, Window, Options, Help).
 #include "actions/CQIMacroLibrary.h"
 #include "formats/MenuDocument.h"
-#include "menus/MenuHarness.h"
+#include "menus/MenuDesk.h"
 #include "platform/Installer.h"
 
 #include <algorithm>
@@ -11,7 +11,7 @@ namespace {
 
 using namespace testing_support;
 
-class MenuDocument : public MenuHarness {};
+class MenuDocument : public MenuDesk {};
 
 TEST_F(MenuDocument, MergedStatementHidesATopLevelMenu)
 {
@@ -190,8 +190,8 @@ TEST_F(MenuDocument, MacroThatCannotBeTranslatedIsReportedAndKept)
                   "<Macro Value=\"NOSUCH(1)\" ActionID=\"40010\" Position=\"&amp;Tools.*\" Intrinsic=\"False\" "
                   "Hidden=\"False\" Enabled=\"True\" Checked=\"False\"  />"
                   "</Menu>" + kDefaultSystemMenu + kEnd);
-    EXPECT_EQ(Report(), "Unable to convert macro:\tSEND(&quot;x&quot;)\n");
-    EXPECT_EQ(m_converter->m_unconverted, 1);
+    EXPECT_EQ(Report(), NativeText("Unable to convert macro:\tSEND(&quot;x&quot;)\n"));
+    EXPECT_EQ(m_converter.m_unconverted, 1);
 }
 
 TEST_F(MenuDocument, TokensOutOfStepNeverReadPastTheEnd)
@@ -270,11 +270,11 @@ TEST_F(MenuDocument, SubmenusNestedThirtyThousandDeep)
 
 // With the macro translator installed: a macro file becomes the TORQA! macro named after it (the
 // name as the rule gives it: upper case, no extension), inline text one named "Menu" and a number.
-class MenuDocumentWithTranslator : public MenuHarness {
+class MenuDocumentWithTranslator : public MenuDesk {
 protected:
     void SetUp() override
     {
-        MenuHarness::SetUp();
+        MenuDesk::SetUp();
         platform::SetComponentLookup(&platform::RegistryComponentPath);
         m_desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
     }
