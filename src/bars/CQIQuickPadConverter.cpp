@@ -70,29 +70,19 @@ bool CQIQuickPadConverter::ReadNextButton(const PropertyList& properties, std::s
 {
     caption.clear();
     value.clear();
-    const std::size_t n = properties.size();
-    // The caption and the kind keep, for the rest of this call, the last value Unquote accepted: a
-    // caption or kind of one character after a button of an unknown kind reads as that button's.
-    std::string kind, kindToken;
-    for (;;) {
-        while (position < n && !EqualsNoCase(properties[position], "Caption"))
-            ++position;
-        if (position >= n) {
-            ++position;
-            return false;
-        }
+    // The caption, like the kind, keeps the last value Unquote accepted within this call.
+    BindingKind kind;
+    while (FindBinding(properties, position, "Caption")) {
         // Caption, its text, MapTo, the kind, Value, the operand: only "Caption" is looked for.
         const std::size_t at = position;
         Unquote(ValueAt(properties, at + 1), caption);
         RemoveChar(caption, '&');
-        const std::string& kindValue = ValueAt(properties, at + 3);
-        if (Unquote(kindValue, kind))
-            kindToken = kindValue; // in its source form, as ConvertAction takes it
+        kind.Read(*this, ValueAt(properties, at + 3));
         ActionChoices choices;
         choices.nameHint = caption;
         choices.abandonWhenMacroFileMissing = false;
         choices.macroFailureReport = kUnconverted;
-        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, at + 5), choices);
+        const Action action = ConvertAction(*this, kind.Token(), ValueAt(properties, at + 5), choices);
         if (action.outcome == Action::Outcome::Failed) {
             caption.clear();
             position = at + 5; // the pad ends here
@@ -105,8 +95,9 @@ bool CQIQuickPadConverter::ReadNextButton(const PropertyList& properties, std::s
         actionId = action.id;
         value = action.text;
         position = action.usesOperand ? at + 6 : at + 4;
-        return position <= n;
+        return position <= properties.size();
     }
+    return false;
 }
 
 bool CQIQuickPadConverter::WriteQuickPad(const PropertyList& properties, const std::string& padPath)

@@ -60,23 +60,15 @@ bool CQIToolbarConverter::ReadNextToolbarButton(const PropertyList& properties, 
 {
     button = Button{};
     const std::size_t n = properties.size();
-    // The kind, the image number's text and the tooltip keep, for the rest of this call, the last
-    // value Unquote accepted: after a button of an unknown kind, a value of one character, or a
-    // button without "ToolTip", reads as that button's.
-    std::string kind, kindToken, number;
-    for (;;) {
-        while (position < n && !EqualsNoCase(properties[position], "Mapto"))
-            ++position;
-        if (position >= n) {
-            ++position;
-            return false;
-        }
+    // The image number's text and the tooltip, like the kind, keep the last value Unquote accepted
+    // within this call: after a button passed over, or without "ToolTip", they read as its.
+    std::string number;
+    BindingKind kind;
+    while (FindBinding(properties, position, "Mapto")) {
         // Mapto, the kind, Bitmap, its number, [ToolTip, its text,] Value, the operand.
         const std::size_t at = position;
-        const std::string& kindValue = ValueAt(properties, at + 1);
-        if (Unquote(kindValue, kind))
-            kindToken = kindValue; // in its source form, as ConvertAction takes it
-        if (EqualsNoCase(kind, "Separator")) {
+        kind.Read(*this, ValueAt(properties, at + 1));
+        if (EqualsNoCase(kind.Name(), "Separator")) {
             button.isSeparator = true;
             position = at + 2;
             return position <= n;
@@ -93,7 +85,7 @@ bool CQIToolbarConverter::ReadNextToolbarButton(const PropertyList& properties, 
         choices.nameHint = number;
         choices.abandonWhenMacroFileMissing = false;
         choices.macroFailureReport = kMacroFailed;
-        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, operand), choices);
+        const Action action = ConvertAction(*this, kind.Token(), ValueAt(properties, operand), choices);
         if (action.outcome == Action::Outcome::Failed) {
             position = operand; // reported; the button is left out
             return false;
@@ -109,6 +101,7 @@ bool CQIToolbarConverter::ReadNextToolbarButton(const PropertyList& properties, 
         position = action.usesOperand ? operand + 1 : operandName;
         return position <= n;
     }
+    return false;
 }
 
 bool CQIToolbarConverter::WriteToolbar(const PropertyList& properties, const std::string& toolbarPath)

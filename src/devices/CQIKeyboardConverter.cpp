@@ -92,24 +92,15 @@ bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::
 {
     actionText.clear();
     description.clear();
-    const std::size_t n = properties.size();
     // A binding is "PCKey", the key, two properties whose names are not looked at (the kind's and
-    // the operand's), each with its value. The key name and the kind are read afresh for every
-    // binding but keep, for the rest of this call, the last value that Unquote accepted: a key or
-    // kind of one character after a binding that was passed over reads as that binding's.
-    std::string keyName, kind, kindToken;
-    for (;;) {
-        while (position < n && !EqualsNoCase(properties[position], "PCKey"))
-            ++position;
-        if (position >= n) {
-            ++position;
-            return false;
-        }
+    // the operand's), each with its value. The key name, like the kind, keeps the last value
+    // Unquote accepted within this call.
+    std::string keyName;
+    BindingKind kind;
+    while (FindBinding(properties, position, "PCKey")) {
         Unquote(ValueAt(properties, position + 1), keyName);
         ParseKeyName(keyName, record);
-        const std::string& kindValue = ValueAt(properties, position + 3);
-        if (Unquote(kindValue, kind))
-            kindToken = kindValue; // in its source form, as ConvertAction takes it
+        kind.Read(*this, ValueAt(properties, position + 3));
         position += 4; // the property name of the operand
         const std::size_t operand = position + 1;
 
@@ -117,7 +108,7 @@ bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::
         choices.nameHint = keyName;
         choices.keepOperandWithoutMacroText = false;
         // Whatever stands there is the operand, the next binding's "PCKey" or key included.
-        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, operand), choices);
+        const Action action = ConvertAction(*this, kind.Token(), ValueAt(properties, operand), choices);
         if (action.kind == Action::Kind::Other)
             continue; // reported; the search goes on from the operand's property name
         if (action.outcome != Action::Outcome::Converted) {
@@ -149,4 +140,5 @@ bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::
         }
         return !actionText.empty() || !description.empty();
     }
+    return false;
 }

@@ -154,26 +154,26 @@ std::string ToolbarSvg(const Toolbar& toolbar)
 }
 
 
+// The picture of what read gives, drawn by draw; nothing when the bytes are not such a file.
+template <typename File>
+ReadResult Preview(std::string_view bytes, std::string& svg, ReadResult (*read)(std::string_view, File&),
+                   std::string (*draw)(const File&))
+{
+    svg.clear();
+    File file;
+    const ReadResult result = read(bytes, file);
+    if (result)
+        svg = draw(file);
+    return result;
+}
+
 } // namespace
 
 ReadResult QuickPadPreview(std::string_view bytes, std::string& svg)
 {
-    svg.clear();
-    QuickPad pad;
-    const ReadResult result = ReadQuickPad(bytes, pad);
-    if (result)
-        svg = QuickPadSvg(pad);
-    return result;
+    return Preview(bytes, svg, &ReadQuickPad, &QuickPadSvg);
 }
 
-ReadResult ToolbarPreview(std::string_view bytes, std::string& svg)
-{
-    svg.clear();
-    Toolbar toolbar;
-    const ReadResult result = ReadToolbar(bytes, toolbar);
-    if (result)
-        svg = ToolbarSvg(toolbar);
-    return result;
-}
+ReadResult ToolbarPreview(std::string_view bytes, std::string& svg) { return Preview(bytes, svg, &ReadToolbar, &ToolbarSvg); }
 
 } // namespace formats
