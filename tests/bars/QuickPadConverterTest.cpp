@@ -1,4 +1,4 @@
-// The "ButtonPad" statement: layout defaults, button order, the file's bytes, the session keys, and
+// The "ButtonPad" statement: layout defaults, button order, the pad's fields, the session keys, and
 // the inputs that must end in report lines or in no pad at all.
 #include "actions/ActionIds.h"
 #include "actions/CQIMacroLibrary.h"
@@ -9,10 +9,8 @@
 #include "platform/Screen.h"
 
 #include "support/ConverterDesk.h"
-#include "support/HexBytes.h"
-
 #include <limits>
-
+#include <tuple>
 
 namespace {
 
@@ -20,12 +18,6 @@ using namespace testing_support;
 
 class QuickPad : public ConverterTest<CQIQuickPadConverter> {
 protected:
-    CQIQuickPadConverter::PadLayout Layout(const PropertyList& properties, bool expectOk = true)
-    {
-        CQIQuickPadConverter::PadLayout layout;
-        EXPECT_EQ(m_converter.ReadPadLayout(properties, layout), expectOk);
-        return layout;
-    }
     formats::QuickPad ReadBack()
     {
         formats::QuickPad pad;
@@ -59,41 +51,48 @@ protected:
 
 TEST_F(QuickPad, LayoutDefaultsAndOrder)
 {
-    auto layout = Layout({"ButtonPad", "Columns", "\"3\""});
-    EXPECT_EQ(layout.rows, 1);
-    EXPECT_EQ(layout.columns, 3);
-    EXPECT_EQ(layout.buttonWidth, 10);
-    EXPECT_TRUE(layout.columnMajor);
-
-    layout = Layout({"ButtonPad", "rows", "\"-5\"", "COLUMNS", "\"2\"", "ButtonWidth", "\"0\"", "OrderbyRow", "false"});
-    EXPECT_EQ(layout.rows, 1);
-    EXPECT_EQ(layout.buttonWidth, 10);
-    EXPECT_TRUE(layout.columnMajor);
-    // The order value is compared as written: only a bare False keeps the column order.
-    EXPECT_FALSE(Layout({"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "True"}).columnMajor);
-    EXPECT_FALSE(Layout({"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "\"False\""}).columnMajor);
-    EXPECT_EQ(Layout({"ButtonPad", "Columns", "\"1\"", "ButtonWidth", "\"25\""}).buttonWidth, 25);
-
-    // A value given twice: the later one counts while the walk goes on, that is until all four
-    // items have been found; after that the rest of the list is not read.
-    layout = Layout({"ButtonPad", "Rows", "\"2\"", "Columns", "\"3\"", "Rows", "\"4\"", "Columns", "\"5\""});
-    EXPECT_EQ(layout.rows, 4);
-    EXPECT_EQ(layout.columns, 5);
-    layout = Layout({"ButtonPad", "Rows", "\"2\"", "Columns", "\"3\"", "ButtonWidth", "\"12\"", "OrderbyRow",
-                     "True", "Rows", "\"4\"", "Columns", "\"0\""});
-    EXPECT_EQ(layout.rows, 2);
-    EXPECT_EQ(layout.columns, 3);
-    // A later value Unquote refuses reads as 0, which replaces the first.
-    layout = Layout({"ButtonPad", "Columns", "\"3\"", "Rows", "\"2\"", "Rows", "7"});
-    EXPECT_EQ(layout.rows, 0);
-
-    Layout({"ButtonPad", "Rows", "\"2\""}, false);
-    Layout({"ButtonPad", "Columns", "\"0\"", "Rows", "\"2\""}, false);
-    Layout({"ButtonPad", "Columns", "\"-1\""}, false);
-    Layout({"ButtonPad", "Columns"}, false); // the key ends the list
-    // Numbers are read through Unquote, which refuses a single character, quoted or not.
-    Layout({"ButtonPad", "Columns", "7"}, false);
-    EXPECT_EQ(Layout({"ButtonPad", "Columns", "12"}).columns, 12);
+    struct Row {
+        const char* what;
+        PropertyList statement;
+        bool ok;
+        int rows, columns, width;
+        bool columnMajor;
+    };
+    const Row rows[] = {
+        {"defaults", {"ButtonPad", "Columns", "\"3\""}, true, 1, 3, 10, true},
+        {"names in any case, values out of range",
+         {"ButtonPad", "rows", "\"-5\"", "COLUMNS", "\"2\"", "ButtonWidth", "\"0\"", "OrderbyRow", "false"}, true, 1, 2,
+         10, true},
+        // The order value is compared as written: only a bare False keeps the column order.
+        {"row order", {"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "True"}, true, 1, 1, 10, false},
+        {"a quoted False", {"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "\"False\""}, true, 1, 1, 10, false},
+        {"a width", {"ButtonPad", "Columns", "\"1\"", "ButtonWidth", "\"25\""}, true, 1, 1, 25, true},
+        // A value given twice: the later one counts while the walk goes on, that is until all four
+        // items have been found; after that the rest of the list is not read.
+        {"values given twice", {"ButtonPad", "Rows", "\"2\"", "Columns", "\"3\"", "Rows", "\"4\"", "Columns", "\"5\""},
+         true, 4, 5, 10, true},
+        {"values after all four",
+         {"ButtonPad", "Rows", "\"2\"", "Columns", "\"3\"", "ButtonWidth", "\"12\"", "OrderbyRow", "True", "Rows",
+          "\"4\"", "Columns", "\"0\""},
+         true, 2, 3, 12, false},
+        // Numbers are read through Unquote, which refuses a single character (read as 0), quoted or not.
+        {"a later value Unquote refuses", {"ButtonPad", "Columns", "\"3\"", "Rows", "\"2\"", "Rows", "7"}, true, 0, 3,
+         10, true},
+        {"an unquoted number", {"ButtonPad", "Columns", "12"}, true, 1, 12, 10, true},
+        {"no columns", {"ButtonPad", "Rows", "\"2\""}, false, 2, -1, 10, true},
+        {"no column", {"ButtonPad", "Columns", "\"0\"", "Rows", "\"2\""}, false, 2, 0, 10, true},
+        {"negative columns", {"ButtonPad", "Columns", "\"-1\""}, false, -1, -1, 10, true},
+        {"the key ends the list", {"ButtonPad", "Columns"}, false, -1, 0, 10, true},
+        {"one character", {"ButtonPad", "Columns", "7"}, false, -1, 0, 10, true},
+    };
+    for (const Row& row : rows) {
+        CQIQuickPadConverter::PadLayout layout;
+        EXPECT_EQ(m_converter.ReadPadLayout(row.statement, layout), row.ok) << row.what;
+        EXPECT_EQ(layout.rows, row.rows) << row.what;
+        EXPECT_EQ(layout.columns, row.columns) << row.what;
+        EXPECT_EQ(layout.buttonWidth, row.width) << row.what;
+        EXPECT_EQ(layout.columnMajor, row.columnMajor) << row.what;
+    }
 }
 
 TEST_F(QuickPad, FixedMetricsMakeTenCharacterButtons88By20)
@@ -111,27 +110,30 @@ TEST_F(QuickPad, FixedMetricsMakeTenCharacterButtons88By20)
     EXPECT_EQ(ScalePixels(-7, false), -21);
 }
 
-TEST_F(QuickPad, WholeFileByteForByte)
+TEST_F(QuickPad, PadOfTwoColumns)
 {
     if (!FixedScreenMetrics())
         GTEST_SKIP() << "the pixel numbers below are those of the fixed metrics";
     ASSERT_TRUE(Convert({"ButtonPad", "Columns", "\"2\"", "Caption", "\"&Send\"", "MapTo", "\"String\"", "Value",
-                            "\"ls^M\"", "Caption", "\"Quit\"", "MapTo", "\"Nothing\"", "Caption", "\"Copy\"", "MapTo",
-                            "\"Command\"", "Value", "\"&Copy\""}));
+                         "\"ls^M\"", "Caption", "\"Quit\"", "MapTo", "\"Nothing\"", "Caption", "\"Copy\"", "MapTo",
+                         "\"Command\"", "Value", "\"&Copy\""}));
     // Two columns of 88 x 20 pixels, one row; at 96 pixels per inch a pixel is 3 file units. The
     // third button has no place in one row of two and is left out.
-    const std::string header = std::string("QPAD\x02\x00\x00", 7) + Be16(12) + Be16(12) + std::string("\x01\x00", 2) +
-                               Be16(3) + Be16((2 * 88 + 10) * 3) + Be16((20 + 10) * 3) + "S\x02" + Be16(7) +
-                               Counted("MYSESS") + Counted("VRX3270");
-    const std::string font = std::string("\x01", 1) + Be16(9) + Be16(0) + Be16(2) + CountedZ("Arial");
-    const std::string closing = std::string("\x02", 1) + CountedZ("");
-    const std::string send = std::string("B\x03", 2) + Be16(40000) + Be16(0) + std::string("\x00\x00S\x02", 4) +
-                             Be16(0) + Counted("ls\r") + "\x02" + Be16(12) + Be16(12) + Be16(72) + Be16(276) + font +
-                             CountedZ("Send") + closing;
-    const std::string quit = std::string("B\x03", 2) + Be16(0) + Be16(0) + std::string("\x00\x00S\x02", 4) + Be16(0) +
-                             Counted("") + "\x02" + Be16(12) + Be16(276) + Be16(72) + Be16(540) + font +
-                             CountedZ("Quit") + closing;
-    EXPECT_EQ(ReadFile(Written(".tqp")), header + send + quit);
+    const formats::QuickPad pad = ReadBack();
+    EXPECT_EQ(pad.marginX, 12);
+    EXPECT_EQ(pad.width, (2 * 88 + 10) * 3);
+    EXPECT_EQ(pad.height, (20 + 10) * 3);
+    EXPECT_EQ(pad.background, 7);
+    EXPECT_EQ(pad.name, "MYSESS");
+    ASSERT_EQ(pad.buttons.size(), 2u);
+    const formats::QuickPadButton& send = pad.buttons[0];
+    EXPECT_EQ(std::make_tuple(send.actionId, send.value, send.caption, send.textColour),
+              std::make_tuple(std::uint16_t{40000}, std::string("ls\r"), std::string("Send"), std::uint16_t{0}));
+    EXPECT_EQ(std::make_tuple(send.place.top, send.place.left, send.place.bottom, send.place.right),
+              std::make_tuple(12, 12, 72, 276));
+    const formats::QuickPadButton& quit = pad.buttons[1];
+    EXPECT_EQ(std::make_tuple(quit.actionId, quit.value, quit.caption), std::make_tuple(std::uint16_t{0}, std::string(), std::string("Quit")));
+    EXPECT_EQ(std::make_tuple(quit.place.left, quit.place.right), std::make_tuple(276, 540));
     EXPECT_EQ(Value("QuickPad", "DependentSections"), "QuickPad1");
     EXPECT_EQ(Value("QuickPad", "CPType"), "QuickPad");
     EXPECT_EQ(Value("QuickPad1", "QuickPadFile"), "MYSESS.tqp");
