@@ -18,13 +18,7 @@ using namespace testing_support;
 
 class QuickPad : public ConverterTest<CQIQuickPadConverter> {
 protected:
-    formats::QuickPad ReadBack()
-    {
-        formats::QuickPad pad;
-        const formats::ReadResult result = formats::ReadQuickPad(ReadFile(Written(".tqp")), pad);
-        EXPECT_TRUE(result) << result.Describe();
-        return pad;
-    }
+    formats::QuickPad ReadBack() const { return ReadWritten(".tqp", &formats::ReadQuickPad); }
     platform::TextExtent ButtonSize()
     {
         platform::TextExtent size;

@@ -17,13 +17,7 @@ using namespace testing_support;
 
 class Toolbar : public ConverterTest<CQIToolbarConverter> {
 protected:
-    formats::Toolbar ReadBack()
-    {
-        formats::Toolbar toolbar;
-        const formats::ReadResult result = formats::ReadToolbar(ReadFile(Written(".ttb")), toolbar);
-        EXPECT_TRUE(result) << result.Describe();
-        return toolbar;
-    }
+    formats::Toolbar ReadBack() const { return ReadWritten(".ttb", &formats::ReadToolbar); }
     static PropertyList Statement(std::initializer_list<PropertyList> items)
     {
         PropertyList list = {"ToolbarMapping", "Default", "False", "Uselargebuttons", "True", "Showbuttonedges",

@@ -4,6 +4,7 @@
 // it, and the notices the library shows, collected. Convert hands a converter what the dispatcher
 // hands it before every statement and converts into the desk's folders.
 #include "converters/CQIConverter.h"
+#include "formats/ReadResult.h"
 
 #include "support/TestDesk.h"
 #include "support/TestReport.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace testing_support {
@@ -42,6 +44,15 @@ protected:
     std::string Value(const std::string& key) const { return Value("Session", key); }
     // A file beside the session in the scheme folder: MYSESS and extension.
     std::string Written(const std::string& extension) const { return m_desk.Schemes() + kSep + "MYSESS" + extension; }
+    // That file as its format's reader reads it (a failure to read it fails the test).
+    template <typename File>
+    File ReadWritten(const std::string& extension, formats::ReadResult (*read)(std::string_view, File&)) const
+    {
+        File file;
+        const formats::ReadResult result = read(ReadFile(Written(extension)), file);
+        EXPECT_TRUE(result) << Written(extension) << ": " << result.Describe();
+        return file;
+    }
     // The macro translator of tests/fixtures, installed as TORQA!'s.
     void InstallTranslator();
 
