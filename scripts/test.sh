@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native suites with the address and undefined-behaviour
-# sanitizers, a short fuzzing run of whole translations, then the Windows part: the 32-bit
-# deliverable with its export check and its suites under 32-bit Wine, and the x64 twin's suites
-# under wine64; the example migration is compared with the native one under each.
+# sanitizers, a short fuzzing run of every reader and of whole translations, then the Windows
+# part: the 32-bit deliverable with its export check and its suites under 32-bit Wine, and the x64
+# twin's suites under wine64; the example migration is compared with the native one under each.
 # QTCM_SKIP_WINDOWS=1 skips the Windows part and QTCM_SKIP_FUZZ=1 the fuzzing, for a quick loop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,8 +15,8 @@ ctest --test-dir build-test --output-on-failure
 passed=3 # the native suites: unit, end-to-end and the host's messages
 
 if [ "${QTCM_SKIP_FUZZ:-0}" != 1 ]; then
-  echo "== fuzzing whole translations for ${QTCM_FUZZ_SECONDS:-45} seconds"
-  QTCM_FUZZ_SECONDS=${QTCM_FUZZ_SECONDS:-45} bash scripts/fuzz.sh
+  echo "== fuzzing every reader and whole translations (scripts/fuzz.sh)"
+  bash scripts/fuzz.sh
   passed=$((passed + 1))
 fi
 

@@ -40,7 +40,7 @@ void ConvertMacro(CQIConverter& converter, Action& action, const ActionChoices& 
         action.outcome = Action::Outcome::Converted;
         return;
     }
-    CQIMacroContext context;
+    CQIMacroContext context(converter.m_macroDirectory);
     if (!context.TranslateMacro(macroText, choices.nameHint.c_str(), action.text)) {
         action.text.clear();
         converter.ReportProperty(action.operand, choices.macroFailureReport);
@@ -104,4 +104,20 @@ Action ConvertAction(CQIConverter& converter, const std::string& kind, const std
     }
     action.outcome = Action::Outcome::Converted;
     return action;
+}
+
+bool FindBinding(const PropertyList& properties, std::size_t& position, std::string_view name)
+{
+    while (position < properties.size() && !EqualsNoCase(properties[position], name))
+        ++position;
+    if (position < properties.size())
+        return true;
+    ++position;
+    return false;
+}
+
+void BindingKind::Read(CQIConverter& converter, const std::string& value)
+{
+    if (converter.Unquote(value, m_name))
+        m_token = value;
 }

@@ -2,8 +2,11 @@
 // One QIM! action (a kind and its operand) as TORQA! stores it: an action identifier and a text.
 // The keyboard, QuickPad, toolbar and mouse converters share this sequence and differ only in the
 // choices they pass.
+#include "converters/PropertyList.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class CQIConverter;
 
@@ -35,3 +38,21 @@ struct Action {
 // kind and operand in their source form (quoted); operand is ignored by "Nothing".
 Action ConvertAction(CQIConverter& converter, const std::string& kind, const std::string& operand,
                      const ActionChoices& choices);
+
+// The bindings of a statement (keys, mouse events, buttons), read one after the other.
+// Moves position onto the next token that is name (ignoring case); at the end of the list it steps
+// one past the end and answers false.
+bool FindBinding(const PropertyList& properties, std::size_t& position, std::string_view name);
+
+// A binding's kind. Unquote refuses a value of fewer than two characters, so the kind keeps the last
+// value it accepted within one search: a one-character kind after a binding passed over reads as
+// that binding's. The token keeps its source form, as ConvertAction takes it.
+class BindingKind {
+public:
+    void Read(CQIConverter& converter, const std::string& value);
+    const std::string& Name() const { return m_name; }
+    const std::string& Token() const { return m_token; }
+
+private:
+    std::string m_name, m_token;
+};

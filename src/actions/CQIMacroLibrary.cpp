@@ -7,9 +7,8 @@
 #include "platform/Files.h"
 #include "platform/Installer.h"
 #include "platform/Notice.h"
+#include "platform/OutputNames.h"
 #include "platform/Profile.h"
-#include "translator/CQITranslator.h"
-#include "translator/TheTranslator.h"
 
 #include <list>
 #include <vector>
@@ -103,23 +102,19 @@ CQIMacroLibrary::~CQIMacroLibrary()
     state.temporaryMacros.clear();
 }
 
-CQIMacroContext::CQIMacroContext() { ChooseOutputDirectory(); }
+CQIMacroContext::CQIMacroContext(const std::string& macroDirectory) { ChooseOutputDirectory(macroDirectory); }
 CQIMacroContext::~CQIMacroContext() = default;
 
 const std::string& CQIMacroLibrary::ReportPath() { return MacroReportPath(); }
 bool CQIMacroLibrary::IsLoaded() { return State().library != nullptr; }
 int CQIMacroLibrary::LiveContexts() { return State().liveContexts; }
 
-void CQIMacroLibrary::ChooseOutputDirectory()
+void CQIMacroLibrary::ChooseOutputDirectory(const std::string& macroDirectory)
 {
-    std::string directory;
-    if (const CQITranslator* translator = TheTranslator()) {
-        std::string typeName, filter;
-        translator->Directories(3, typeName, directory, filter);
-        if (!directory.empty() && platform::CanWrite(directory)) {
-            State().outputDirectory = directory;
-            return;
-        }
+    std::string directory = macroDirectory;
+    if (!directory.empty() && platform::CanWrite(directory)) {
+        State().outputDirectory = directory;
+        return;
     }
     directory.clear();
     if (!CQIUtility().GetLocation(CQIUtility::kTorqaMacroDir, directory) || directory.empty() ||
@@ -187,7 +182,7 @@ bool CQIMacroLibrary::TranslateMacro(const std::string& macroText, const char* n
         return false;
     const std::string hint = nameHint ? nameHint : "";
     const std::string proposed = OutputFolder() + hint + ".tbm";
-    std::string path = CQITranslator::BuildOutputPath(hint.c_str(), proposed.c_str(), nullptr);
+    std::string path = platform::BuildOutputPath(hint.c_str(), proposed.c_str(), nullptr);
     const std::string handed = "// Version QIM! 5.10\n" + macroText;
     if (MacroReportPath().empty())
         return false;
@@ -206,7 +201,7 @@ bool CQIMacroLibrary::TranslateMacroNamed(const std::string& macroText, std::str
     if (!relative.empty() && (relative[0] == '\\' || relative[0] == '/'))
         relative.erase(0, 1); // "\START.TBM": the separator is the platform's
     const std::string joined = OutputFolder() + relative;
-    std::string path = CQITranslator::BuildOutputPath(name.c_str(), joined.c_str(), nullptr);
+    std::string path = platform::BuildOutputPath(name.c_str(), joined.c_str(), nullptr);
     if (MacroReportPath().empty())
         return false;
     // Names whose path does not fit the library's 260-byte buffer are not translated.

@@ -29,16 +29,18 @@ public:
     static int LiveContexts();
 
 protected:
-    static void ChooseOutputDirectory();
+    // The translator's macro directory when it can be written, else TORQA!'s own.
+    static void ChooseOutputDirectory(const std::string& macroDirectory);
 
 private:
     static bool EnsureLoaded();
 };
 
-// One macro action: a converter makes one around each translation.
+// One macro action: a converter makes one around each translation, with the macro directory the
+// translator handed it.
 class CQIMacroContext : public CQIMacroLibrary {
 public:
-    CQIMacroContext();
+    explicit CQIMacroContext(const std::string& macroDirectory = {});
     ~CQIMacroContext() override;
 };
 

@@ -1,5 +1,4 @@
 #include "actions/CQIMacroLibrary.h"
-#include "discovery/CQIUtility.h"
 
 #include "platform/FileSystem.h"
 
@@ -103,6 +102,6 @@ bool ParseRunMacroCall(const std::string& macroText, std::string& out)
         c.m_pos = lf == std::string::npos ? macroText.size() : lf + 1;
         c.SkipWhite();
     }
-    out = CQIUtility::SplitPath(name).name + ".tbm" + arguments;
+    out = platform::SplitPath(name).name + ".tbm" + arguments;
     return true;
 }

@@ -2,8 +2,12 @@
 
 #include "actions/ActionConversion.h"
 #include "actions/ActionIds.h"
-#include "bars/QuickPadFile.h"
+#include "bars/ButtonMetrics.h"
+#include "formats/Bytes.h"
+#include "formats/QuickPad.h"
 #include "platform/AsciiCase.h"
+#include "platform/Files.h"
+#include "platform/FileSystem.h"
 #include "platform/Screen.h"
 
 #include <cstdint>
@@ -14,8 +18,7 @@ constexpr int kMargin = 4;      // pixels around the buttons
 constexpr int kPadding = 10;    // pixels the pad adds to its buttons' area
 constexpr int kDefaultWidth = 10; // characters
 
-// Every position of the file is a 16-bit value; pixel arithmetic wraps as it does there.
-int Wrap16(long long value) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(value & 0xFFFF)); }
+using formats::Wrap16; // every position of the file is a 16-bit value; pixel arithmetic wraps there
 // The pad's size is worked out in 32-bit integers before it is scaled, and wraps as they do.
 int Wrap32(long long value) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(value & 0xFFFFFFFF)); }
 
@@ -67,29 +70,19 @@ bool CQIQuickPadConverter::ReadNextButton(const PropertyList& properties, std::s
 {
     caption.clear();
     value.clear();
-    const std::size_t n = properties.size();
-    // The caption and the kind keep, for the rest of this call, the last value Unquote accepted: a
-    // caption or kind of one character after a button of an unknown kind reads as that button's.
-    std::string kind, kindToken;
-    for (;;) {
-        while (position < n && !EqualsNoCase(properties[position], "Caption"))
-            ++position;
-        if (position >= n) {
-            ++position;
-            return false;
-        }
+    // The caption, like the kind, keeps the last value Unquote accepted within this call.
+    BindingKind kind;
+    while (FindBinding(properties, position, "Caption")) {
         // Caption, its text, MapTo, the kind, Value, the operand: only "Caption" is looked for.
         const std::size_t at = position;
         Unquote(ValueAt(properties, at + 1), caption);
         RemoveChar(caption, '&');
-        const std::string& kindValue = ValueAt(properties, at + 3);
-        if (Unquote(kindValue, kind))
-            kindToken = kindValue; // in its source form, as ConvertAction takes it
+        kind.Read(*this, ValueAt(properties, at + 3));
         ActionChoices choices;
         choices.nameHint = caption;
         choices.abandonWhenMacroFileMissing = false;
         choices.macroFailureReport = kUnconverted;
-        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, at + 5), choices);
+        const Action action = ConvertAction(*this, kind.Token(), ValueAt(properties, at + 5), choices);
         if (action.outcome == Action::Outcome::Failed) {
             caption.clear();
             position = at + 5; // the pad ends here
@@ -102,8 +95,9 @@ bool CQIQuickPadConverter::ReadNextButton(const PropertyList& properties, std::s
         actionId = action.id;
         value = action.text;
         position = action.usesOperand ? at + 6 : at + 4;
-        return position <= n;
+        return position <= properties.size();
     }
+    return false;
 }
 
 bool CQIQuickPadConverter::WriteQuickPad(const PropertyList& properties, const std::string& padPath)
@@ -120,15 +114,15 @@ bool CQIQuickPadConverter::WriteQuickPad(const PropertyList& properties, const s
 
     const platform::FontSpec font{"Arial", 9, 400, 1, 0x20};
     platform::TextExtent button;
-    m_utility.MeasureButton(font, button, layout.buttonWidth);
+    MeasureButton(font, button, layout.buttonWidth);
 
-    bars::QuickPad pad;
-    pad.marginX = CQIUtility::ScalePixels(kMargin, true);
-    pad.marginY = CQIUtility::ScalePixels(kMargin, false);
-    pad.width = CQIUtility::ScalePixels(Wrap32(static_cast<long long>(layout.columns) * button.cx + kPadding), true);
-    pad.height = CQIUtility::ScalePixels(Wrap32(static_cast<long long>(layout.rows) * button.cy + kPadding), false);
+    formats::QuickPad pad;
+    pad.marginX = ScalePixels(kMargin, true);
+    pad.marginY = ScalePixels(kMargin, false);
+    pad.width = ScalePixels(Wrap32(static_cast<long long>(layout.columns) * button.cx + kPadding), true);
+    pad.height = ScalePixels(Wrap32(static_cast<long long>(layout.rows) * button.cy + kPadding), false);
     pad.background = static_cast<std::uint16_t>(PaletteIndex(kWhite));
-    CQIUtility::SplitPath(padPath, pad.name, 0);
+    pad.name = platform::FileStem(padPath);
 
     const long long places = static_cast<long long>(layout.rows) * layout.columns;
     for (long long i = 0; i < places && more; ++i) {
@@ -136,17 +130,15 @@ bool CQIQuickPadConverter::WriteQuickPad(const PropertyList& properties, const s
         const long long column = layout.columnMajor ? i / layout.rows : i % layout.columns;
         const int top = Wrap16(button.cy * row + kMargin);
         const int left = Wrap16(button.cx * column + kMargin);
-        bars::QuickPadButton entry;
+        formats::QuickPadButton entry;
         entry.actionId = actionId;
         entry.textColour = static_cast<std::uint16_t>(PaletteIndex(kBlack));
         entry.value = value;
-        entry.top = CQIUtility::ScalePixels(top, false);
-        entry.bottom = CQIUtility::ScalePixels(Wrap16(top + button.cy), false);
-        entry.left = CQIUtility::ScalePixels(left, true);
-        entry.right = CQIUtility::ScalePixels(Wrap16(left + button.cx), true);
+        entry.place = {ScalePixels(top, false), ScalePixels(left, true), ScalePixels(Wrap16(top + button.cy), false),
+                       ScalePixels(Wrap16(left + button.cx), true)};
         entry.caption = caption;
         pad.buttons.push_back(std::move(entry));
         more = ReadNextButton(properties, position, caption, actionId, value);
     }
-    return SaveBinaryFile(padPath, bars::QuickPadBytes(pad));
+    return platform::SaveOutputFile(padPath, formats::QuickPadBytes(pad));
 }

@@ -2,9 +2,13 @@
 
 #include "actions/ActionConversion.h"
 #include "bars/ButtonImages.h"
-#include "bars/ToolbarFile.h"
 #include "converters/NameTables.h"
+#include "converters/Numbers.h"
+#include "formats/Bytes.h"
+#include "formats/Toolbar.h"
 #include "platform/AsciiCase.h"
+#include "platform/Files.h"
+#include "platform/FileSystem.h"
 
 namespace {
 
@@ -13,8 +17,7 @@ constexpr int kToolbarGroup = 50; // "ToolbarMapping" among the group names
 constexpr int kSmallStart = 8, kSmallButton = 24, kSmallSeparator = 6;
 constexpr int kLargeStart = 10, kLargeButton = 32, kLargeSeparator = 8;
 constexpr int kButtonSpace = 26, kSeparatorSpace = 6;
-
-int Wrap16(long long value) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(value & 0xFFFF)); }
+using formats::Wrap16;
 
 } // namespace
 
@@ -57,23 +60,15 @@ bool CQIToolbarConverter::ReadNextToolbarButton(const PropertyList& properties, 
 {
     button = Button{};
     const std::size_t n = properties.size();
-    // The kind, the image number's text and the tooltip keep, for the rest of this call, the last
-    // value Unquote accepted: after a button of an unknown kind, a value of one character, or a
-    // button without "ToolTip", reads as that button's.
-    std::string kind, kindToken, number;
-    for (;;) {
-        while (position < n && !EqualsNoCase(properties[position], "Mapto"))
-            ++position;
-        if (position >= n) {
-            ++position;
-            return false;
-        }
+    // The image number's text and the tooltip, like the kind, keep the last value Unquote accepted
+    // within this call: after a button passed over, or without "ToolTip", they read as its.
+    std::string number;
+    BindingKind kind;
+    while (FindBinding(properties, position, "Mapto")) {
         // Mapto, the kind, Bitmap, its number, [ToolTip, its text,] Value, the operand.
         const std::size_t at = position;
-        const std::string& kindValue = ValueAt(properties, at + 1);
-        if (Unquote(kindValue, kind))
-            kindToken = kindValue; // in its source form, as ConvertAction takes it
-        if (EqualsNoCase(kind, "Separator")) {
+        kind.Read(*this, ValueAt(properties, at + 1));
+        if (EqualsNoCase(kind.Name(), "Separator")) {
             button.isSeparator = true;
             position = at + 2;
             return position <= n;
@@ -90,7 +85,7 @@ bool CQIToolbarConverter::ReadNextToolbarButton(const PropertyList& properties, 
         choices.nameHint = number;
         choices.abandonWhenMacroFileMissing = false;
         choices.macroFailureReport = kMacroFailed;
-        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, operand), choices);
+        const Action action = ConvertAction(*this, kind.Token(), ValueAt(properties, operand), choices);
         if (action.outcome == Action::Outcome::Failed) {
             position = operand; // reported; the button is left out
             return false;
@@ -106,6 +101,7 @@ bool CQIToolbarConverter::ReadNextToolbarButton(const PropertyList& properties, 
         position = action.usesOperand ? operand + 1 : operandName;
         return position <= n;
     }
+    return false;
 }
 
 bool CQIToolbarConverter::WriteToolbar(const PropertyList& properties, const std::string& toolbarPath)
@@ -115,10 +111,10 @@ bool CQIToolbarConverter::WriteToolbar(const PropertyList& properties, const std
     if (buttons == 0)
         return false;
 
-    bars::Toolbar toolbar;
+    formats::Toolbar toolbar;
     toolbar.buttonCount = buttons;
     toolbar.itemSpace = kButtonSpace * buttons + kSeparatorSpace * separators + 1;
-    CQIUtility::SplitPath(toolbarPath, toolbar.name, 0);
+    toolbar.name = platform::FileStem(toolbarPath);
 
     long long xs = kSmallStart, xl = kLargeStart;
     std::size_t position = 0;
@@ -131,7 +127,7 @@ bool CQIToolbarConverter::WriteToolbar(const PropertyList& properties, const std
             xl += kLargeSeparator;
             continue;
         }
-        bars::ToolbarButton entry;
+        formats::ToolbarButton entry;
         entry.actionId = button.actionId;
         entry.textColour = static_cast<std::uint16_t>(PaletteIndex(kBlack));
         entry.value = button.value;
@@ -144,5 +140,5 @@ bool CQIToolbarConverter::WriteToolbar(const PropertyList& properties, const std
         xs += kSmallButton;
         xl += kLargeButton;
     }
-    return SaveBinaryFile(toolbarPath, bars::ToolbarBytes(toolbar));
+    return platform::SaveOutputFile(toolbarPath, formats::ToolbarBytes(toolbar));
 }

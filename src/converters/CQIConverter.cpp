@@ -2,16 +2,15 @@
 
 #include "converters/CaretCode.h"
 #include "converters/NameTables.h"
+#include "converters/Numbers.h"
+#include "converters/ReportLines.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/Files.h"
 #include "platform/Notice.h"
 #include "platform/Profile.h"
 #include "platform/TorqaServices.h"
-#include "translator/Report.h"
 
-#include <cstdlib>
-#include <limits>
 
 namespace {
 
@@ -22,42 +21,6 @@ bool IsEscapable(char c) { return c == '\\' || c == '"' || c == '^'; }
 constexpr std::size_t kCatalogueValue = 160 + 1;
 
 } // namespace
-
-// atoi as the C run-time computes it, without its undefined behaviour on overflow: the digits are
-// read as strtol reads them (leading white space, a sign, digits), saturating at the limits of
-// long, and the long is then cut to 32 bits. That is what glibc's atoi returns ((int) strtol):
-// on 64-bit Linux "4294967297" gives 1 and a number past the range of long gives -1 (LONG_MAX cut)
-// or 0 (LONG_MIN cut); where long has 32 bits (Windows, 32-bit Linux) it saturates at INT_MAX and
-// INT_MIN, as the Windows run-time's atoi does.
-std::int32_t CQIConverter::DecimalValue(const std::string& text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        ++i;
-    // Accumulated as a negative number, whose range holds the magnitude of LONG_MIN.
-    constexpr long kLow = std::numeric_limits<long>::min();
-    long value = 0;
-    bool saturated = false;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        const int digit = text[i] - '0';
-        if (saturated || value < (kLow + digit) / 10) {
-            saturated = true;
-            continue;
-        }
-        value = value * 10 - digit;
-    }
-    long result = 0;
-    if (saturated)
-        result = negative ? kLow : std::numeric_limits<long>::max();
-    else if (negative)
-        result = value;
-    else
-        result = value == kLow ? std::numeric_limits<long>::max() : -value;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<unsigned long>(result)));
-}
 
 void CQIConverter::ReportProperty(const char* text, int code)
 {
@@ -248,10 +211,19 @@ bool CQIConverter::WriteProfile(const std::string& section, const std::string& k
     return platform::WriteProfileValue(section, key, value, targetFile);
 }
 
-void CQIConverter::WriteCountedString(platform::File& file, const std::string& text)
+bool CQIConverter::SatelliteName(const char* outputSessionPath, std::string& name)
 {
-    const std::size_t n = text.size();
-    const unsigned char count[2] = {static_cast<unsigned char>((n >> 8) & 0xFF), static_cast<unsigned char>(n & 0xFF)};
-    file.Write(count, 2);
-    file.Write(text.data(), n % 65536);
+    name = platform::FileStem(outputSessionPath ? outputSessionPath : "");
+    if (!name.empty())
+        return true;
+    ++m_unconverted;
+    return false;
+}
+
+std::string CQIConverter::SatellitePath(const char* schemeDirectory, const std::string& name, const char* extension)
+{
+    std::string path = schemeDirectory ? schemeDirectory : "";
+    if (!path.empty() && !platform::EndsWithSeparator(path))
+        path.push_back(platform::kPathSeparator);
+    return path + name + extension;
 }

@@ -41,7 +41,8 @@ public:
 
     // Decodes a macro operand: text is either the macro text itself (isMacroFile false) or the path
     // of the QIM! macro file it runs or calls (isMacroFile true). Macros named without a folder are
-    // looked for in the source session directory.
+    // looked for in the source session directory. Defined with the action rewriting
+    // (actions/ResolveMacroReference.cpp).
     void ResolveMacroReference(const std::string& operand, std::string& text, bool& isMacroFile) const;
 
     // The property map row of key in group; a key without one is reported as unrecognised.
@@ -62,20 +63,20 @@ public:
         return WriteProfile(section, key, value, targetFile.c_str());
     }
 
-    // The integer that the C run-time's atoi gives for text (already unquoted), on this platform's
-    // long, without undefined behaviour on overflow. GetIntValue is this after Unquote.
-    static std::int32_t DecimalValue(const std::string& text);
-
     // The index of text in name table tableId (1 to 8, ignoring case, first match), or -1.
     static int FindName(const std::string& text, int tableId);
     // The first property map row of (group, property): its section and key indices and value kind.
     static bool FindPropertyMapping(int group, int property, int& section, int& key, int& kind);
-    // A 16-bit big-endian byte count, then the bytes (the count's low 16 bits of them).
-    static void WriteCountedString(platform::File& file, const std::string& text);
+    // The target session's file name without folder and extension, which the files written beside
+    // it take; empty counts one unconverted property (such a file needs a name).
+    bool SatelliteName(const char* outputSessionPath, std::string& name);
+    // schemeDirectory, a separator, name and extension.
+    static std::string SatellitePath(const char* schemeDirectory, const std::string& name, const char* extension);
 
     // Set by the dispatcher before every statement.
     platform::File* m_reportFile = nullptr;
     std::string m_sourceSessionDir;
+    std::string m_macroDirectory; // where translated macros go (the translator's macro directory)
     std::string m_statementGroup; // the statement's group name, for the notices
     CQIUtility m_utility;
     std::int32_t m_unconverted = 0;

@@ -86,8 +86,8 @@ bool CQISessionConverter::RelocatePath(const std::string& source, std::string& o
             name.push_back(c);
     if (name.empty())
         return false;
-    const CQIUtility::PathParts target = CQIUtility::SplitPath(targetFile ? targetFile : "");
-    const CQIUtility::PathParts file = CQIUtility::SplitPath(name);
+    const platform::PathParts target = platform::SplitPath(targetFile ? targetFile : "");
+    const platform::PathParts file = platform::SplitPath(name);
     out = target.drive + target.directory + file.name + file.extension;
     return true;
 }

@@ -17,7 +17,8 @@ public:
 private:
     bool ConvertSingleValue(const PropertyList& properties, const char* targetFile);
     bool ConvertGroup(const PropertyList& properties, const char* targetFile);
-    // Translates the startup macro named by value t; false gives up the statement.
+    // Translates the startup macro named by value t; false gives up the statement. Defined with the
+    // macro conversions (actions/StartupMacro.cpp).
     bool ConvertStartupMacro(std::string& t);
 
     std::string m_keyboardLayout;

@@ -3,8 +3,7 @@
 #include "actions/ActionConversion.h"
 #include "devices/KeyNames.h"
 #include "platform/AsciiCase.h"
-#include "platform/FileSystem.h"
-#include "platform/Notice.h"
+#include "platform/Files.h"
 
 namespace {
 
@@ -39,20 +38,12 @@ CQIKeyboardConverter::CQIKeyboardConverter(const std::string& keyboardLayout) : 
 bool CQIKeyboardConverter::Convert(const PropertyList& properties, const char* outputSessionPath,
                                    const char* schemeDirectory)
 {
-    const std::string session = outputSessionPath ? outputSessionPath : "";
     std::string name;
-    if (!CQIUtility::SplitPath(session, name, 0)) {
-        ++m_unconverted;
+    if (!SatelliteName(outputSessionPath, name) ||
+        !WriteKeyMap(properties, SatellitePath(schemeDirectory, name, ".tkm")))
         return false;
-    }
-    std::string path = schemeDirectory ? schemeDirectory : "";
-    if (!path.empty() && !platform::EndsWithSeparator(path))
-        path.push_back(platform::kPathSeparator);
-    path += name + ".tkm";
-    if (!WriteKeyMap(properties, path))
-        return false;
-    WriteProfile("Session", "PrimaryKeyMap", name + ".tkm", session);
-    WriteProfile("Session", "KeyMap", name + ".tkm", session);
+    WriteProfile("Session", "PrimaryKeyMap", name + ".tkm", outputSessionPath);
+    WriteProfile("Session", "KeyMap", name + ".tkm", outputSessionPath);
     return true;
 }
 
@@ -82,76 +73,34 @@ bool CQIKeyboardConverter::WriteKeyMap(const PropertyList& properties, const std
     // The map is made only when a binding gives something to write. Bindings before the first such
     // one are passed over like any binding that gives nothing, so that a leading "Nothing" or an
     // unreadable macro does not lose the rest of the user's keys.
+    formats::KeyMap map;
+    map.keyboardType = m_keyboardType;
     std::size_t position = 0;
-    KeyRecord record;
-    std::string actionText, description;
-    bool found = false;
-    while (!found && position < properties.size()) {
-        record = KeyRecord{};
-        found = ReadNextBinding(properties, position, actionText, description, record);
+    while (position < properties.size()) {
+        formats::KeyBinding binding;
+        if (ReadNextBinding(properties, position, binding.text, binding.description, binding.record))
+            map.bindings.push_back(std::move(binding));
     }
-    if (!found)
+    if (map.bindings.empty())
         return false;
-
-    platform::FileError error;
-    if (!m_outputFile.Open(keyMapPath, platform::OpenMode::BinaryCreate, false, error)) {
-        platform::ShowFileError(error);
-        return false;
-    }
-    try {
-        std::string model, library;
-        TerminalModel(model, library);
-        const unsigned char header[] = {
-            static_cast<unsigned char>(keymap::kMagic[0]), static_cast<unsigned char>(keymap::kMagic[1]),
-            static_cast<unsigned char>(keymap::kMagic[2]), static_cast<unsigned char>(keymap::kMagic[3]),
-            keymap::kVersion, static_cast<unsigned char>(m_keyboardType >> 8),
-            static_cast<unsigned char>(m_keyboardType & 0xFF), 0};
-        m_outputFile.Write(header, sizeof header);
-        WriteCountedString(m_outputFile, model);
-        WriteCountedString(m_outputFile, library);
-        WriteKeyRecord(record, actionText, description);
-        while (position < properties.size()) {
-            record = KeyRecord{};
-            if (ReadNextBinding(properties, position, actionText, description, record))
-                WriteKeyRecord(record, actionText, description);
-        }
-        m_outputFile.Close();
-    } catch (const platform::FileException& failure) {
-        // A key map cut short would mislead TORQA!: it goes, and the session keeps its own keys.
-        try {
-            m_outputFile.Close();
-        } catch (const platform::FileException&) {
-        }
-        platform::RemoveFile(keyMapPath);
-        platform::ShowFileError(failure.Error());
-        return false;
-    }
-    return true;
+    TerminalModel(map.model, map.library);
+    return platform::SaveOutputFile(keyMapPath, formats::KeyMapBytes(map));
 }
 
 bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::size_t& position,
-                                           std::string& actionText, std::string& description, KeyRecord& record)
+                                           std::string& actionText, std::string& description, formats::KeyRecord& record)
 {
     actionText.clear();
     description.clear();
-    const std::size_t n = properties.size();
     // A binding is "PCKey", the key, two properties whose names are not looked at (the kind's and
-    // the operand's), each with its value. The key name and the kind are read afresh for every
-    // binding but keep, for the rest of this call, the last value that Unquote accepted: a key or
-    // kind of one character after a binding that was passed over reads as that binding's.
-    std::string keyName, kind, kindToken;
-    for (;;) {
-        while (position < n && !EqualsNoCase(properties[position], "PCKey"))
-            ++position;
-        if (position >= n) {
-            ++position;
-            return false;
-        }
+    // the operand's), each with its value. The key name, like the kind, keeps the last value
+    // Unquote accepted within this call.
+    std::string keyName;
+    BindingKind kind;
+    while (FindBinding(properties, position, "PCKey")) {
         Unquote(ValueAt(properties, position + 1), keyName);
         ParseKeyName(keyName, record);
-        const std::string& kindValue = ValueAt(properties, position + 3);
-        if (Unquote(kindValue, kind))
-            kindToken = kindValue; // in its source form, as ConvertAction takes it
+        kind.Read(*this, ValueAt(properties, position + 3));
         position += 4; // the property name of the operand
         const std::size_t operand = position + 1;
 
@@ -159,7 +108,7 @@ bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::
         choices.nameHint = keyName;
         choices.keepOperandWithoutMacroText = false;
         // Whatever stands there is the operand, the next binding's "PCKey" or key included.
-        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, operand), choices);
+        const Action action = ConvertAction(*this, kind.Token(), ValueAt(properties, operand), choices);
         if (action.kind == Action::Kind::Other)
             continue; // reported; the search goes on from the operand's property name
         if (action.outcome != Action::Outcome::Converted) {
@@ -191,18 +140,5 @@ bool CQIKeyboardConverter::ReadNextBinding(const PropertyList& properties, std::
         }
         return !actionText.empty() || !description.empty();
     }
-}
-
-void CQIKeyboardConverter::WriteKeyRecord(KeyRecord record, const std::string& actionText,
-                                          const std::string& description)
-{
-    keymap::Seal(record, actionText.size(), description.size());
-    const unsigned char tag[] = {static_cast<unsigned char>(keymap::kEntryTag), keymap::kEntryType};
-    m_outputFile.Write(tag, sizeof tag);
-    const std::string bytes = keymap::EncodeRecord(record);
-    m_outputFile.Write(bytes.data(), bytes.size());
-    if (!actionText.empty())
-        m_outputFile.Write(actionText.data(), actionText.size());
-    if (!description.empty())
-        m_outputFile.Write(description.data(), description.size());
+    return false;
 }

@@ -3,8 +3,7 @@
 // binary ".tkm" file in the scheme directory named after the session file, which the session file
 // then points to.
 #include "converters/CQIConverter.h"
-#include "devices/KeyMapFormat.h"
-#include "platform/Files.h"
+#include "formats/KeyMap.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,13 +18,12 @@ public:
     // True when the key map was written and the session file points to it.
     bool Convert(const PropertyList& properties, const char* outputSessionPath, const char* schemeDirectory) override;
 
+    // Writes the map when a binding gives something to write; a file error is shown.
     bool WriteKeyMap(const PropertyList& properties, const std::string& keyMapPath);
     // Reads the binding at or after position into the three outputs and moves position past it (onto
     // its operand when its macro is left out); true when it gave an action text or a description.
     bool ReadNextBinding(const PropertyList& properties, std::size_t& position, std::string& actionText,
-                         std::string& description, KeyRecord& record);
-    // One entry: its tag, the record with its lengths and copies filled in, and the two texts.
-    void WriteKeyRecord(KeyRecord record, const std::string& actionText, const std::string& description);
+                         std::string& description, formats::KeyRecord& record);
 
     // 14 for the VT-style layouts, else 1.
     std::uint16_t KeyboardType() const { return m_keyboardType; }
@@ -33,6 +31,5 @@ public:
     void TerminalModel(std::string& model, std::string& library) const;
 
 private:
-    platform::File m_outputFile; // open only while WriteKeyMap writes
     std::uint16_t m_keyboardType;
 };

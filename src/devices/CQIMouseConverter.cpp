@@ -56,16 +56,9 @@ bool CQIMouseConverter::ReadNextMouseBinding(const PropertyList& properties, std
     value.clear();
     eventCode.clear();
     const std::size_t n = properties.size();
-    // The event and the kind keep, for the rest of this call, the last value Unquote accepted: an
-    // event or kind of one character after a skipped binding reads as that binding's.
-    std::string kind, kindToken;
-    for (;;) {
-        while (position < n && !EqualsNoCase(properties[position], "Action"))
-            ++position;
-        if (position >= n) {
-            ++position;
-            return false;
-        }
+    // The event, like the kind, keeps the last value Unquote accepted within this call.
+    BindingKind kind;
+    while (FindBinding(properties, position, "Action")) {
         Unquote(ValueAt(properties, position + 1), eventCode);
         for (const MouseEvent& event : kEvents)
             if (EqualsNoCase(eventCode, event.name)) {
@@ -76,14 +69,12 @@ bool CQIMouseConverter::ReadNextMouseBinding(const PropertyList& properties, std
         if (position >= n || !EqualsNoCase(properties[position], "Mapto"))
             return false; // the search goes on from this token
 
-        const std::string& kindValue = ValueAt(properties, position + 1);
-        if (Unquote(kindValue, kind))
-            kindToken = kindValue; // in its source form, as ConvertAction takes it
+        kind.Read(*this, ValueAt(properties, position + 1));
         position += 2; // the operand's property name, whatever its name
         const std::size_t operand = position + 1;
 
         ActionChoices choices;
-        if (EqualsNoCase(kind, "Macro")) {
+        if (EqualsNoCase(kind.Name(), "Macro")) {
             // The macro is named after the event and a number from 0 to 999: the run-time's
             // generator, which the library never seeds, drawn once per macro binding.
             choices.nameHint = eventCode + std::to_string(std::rand() % 1000);
@@ -91,7 +82,7 @@ bool CQIMouseConverter::ReadNextMouseBinding(const PropertyList& properties, std
         choices.binding = eventCode;
         choices.acceptVtFunction = false;
         choices.reportUnknownKind = false;
-        const Action action = ConvertAction(*this, kindToken, ValueAt(properties, operand), choices);
+        const Action action = ConvertAction(*this, kind.Token(), ValueAt(properties, operand), choices);
         const char* code = ActionCode(action.kind);
         if (!code)
             continue; // skipped without a report; the search goes on after the kind
@@ -106,4 +97,5 @@ bool CQIMouseConverter::ReadNextMouseBinding(const PropertyList& properties, std
         value = action.text;
         return position <= n;
     }
+    return false;
 }

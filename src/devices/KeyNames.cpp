@@ -1,5 +1,6 @@
 #include "devices/KeyNames.h"
 
+#include "converters/Numbers.h"
 #include "platform/Keyboard.h"
 
 #include <map>
@@ -28,36 +29,6 @@ std::map<std::string, std::uint32_t>& Table()
 }
 bool g_tableBuilt = false;
 
-// The hexadecimal number between the first "[" and the first "]" after it, as a C run-time's "%x"
-// reads it: blanks, an optional "0x", then digits up to the first other character. Nothing
-// readable gives 0; digits past the eighth push the first ones out, as a 32-bit number would.
-std::uint32_t BracketedCode(const std::string& text, std::size_t open)
-{
-    const std::size_t close = text.find(']', open + 1);
-    if (close == std::string::npos)
-        return 0;
-    std::size_t i = open + 1;
-    while (i < close && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    if (i + 2 < close && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X'))
-        i += 2;
-    std::uint32_t code = 0;
-    for (; i < close; ++i) {
-        const char c = text[i];
-        std::uint32_t digit = 0;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<std::uint32_t>(c - '0');
-        else if (c >= 'a' && c <= 'f')
-            digit = static_cast<std::uint32_t>(c - 'a' + 10);
-        else if (c >= 'A' && c <= 'F')
-            digit = static_cast<std::uint32_t>(c - 'A' + 10);
-        else
-            break;
-        code = code << 4 | digit;
-    }
-    return code;
-}
-
 bool AddName(std::uint32_t parameterWord, std::uint32_t value)
 {
     std::string name;
@@ -69,12 +40,16 @@ bool AddName(std::uint32_t parameterWord, std::uint32_t value)
 
 } // namespace
 
-void ParseKeyName(const std::string& text, KeyRecord& record)
+void ParseKeyName(const std::string& text, formats::KeyRecord& record)
 {
+    namespace keymap = formats::keymap;
     std::uint32_t code = 0;
     const std::size_t open = text.find('[');
     if (open != std::string::npos) {
-        code = BracketedCode(text, open);
+        // The hexadecimal number between the first "[" and the first "]" after it.
+        const std::size_t close = text.find(']', open + 1);
+        if (close != std::string::npos)
+            code = HexValue(std::string_view(text).substr(open + 1, close - open - 1));
     } else {
         code = LookupKeyName(text); // fills the table on first use
     }
@@ -131,15 +106,4 @@ std::uint32_t LookupKeyName(const std::string& text)
         return 0;
     const std::uint32_t value = flags ^ found->second; // "Ext+" toggles the named key's extended bit
     return platform::MapKeyCode(value & 0xFF, platform::kScanCodeToVirtualKey) | (value & 0xF00);
-}
-
-std::string KeyNameForScanCode(std::uint32_t scanCode)
-{
-    std::string name;
-    std::uint32_t word = (scanCode & 0xFF) << platform::kKeyScanCodeShift;
-    if (scanCode & keymap::kExtendedScanCode)
-        word |= platform::kKeyExtendedFlag;
-    if (!platform::KeyNameText(word, name))
-        name.clear();
-    return name;
 }

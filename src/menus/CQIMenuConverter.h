@@ -5,7 +5,8 @@
 // The document is one line of markup: <CustomMenu ...><Menu> the entries </Menu> one SystemMenu
 // element </CustomMenu>. The writers walk the statement's token list through one shared index;
 // -1 means the end was reached. QIM! menu paths become TORQA! paths through the menu path table
-// and the captions of the TORQA! main menu, read from the TORQA! resource library.
+// and the captions of the TORQA! main menu, read from the TORQA! resource library (MenuPaths.h).
+// The document's fixed pieces are formats/MenuDocument.h.
 #include "converters/CQIConverter.h"
 #include "platform/Menus.h"
 
@@ -32,24 +33,9 @@ public:
     bool WriteNestedSubmenu(const PropertyList& tokens, int& index, std::string& document, const std::string& path,
                             bool firstLevel);
 
-    // Added single entries (MenuItems.cpp). Each leaves the index at -1 (the end) or two tokens
-    // before the next "Add", "Position" or "SystemMenu" pair, answering false for "Position".
-    bool WriteSeparatorItem(const PropertyList& tokens, int& index, std::string& document, const std::string& path);
-    bool WriteCommandItem(const PropertyList& tokens, int& index, std::string& document, const std::string& path);
-    bool WriteSequenceItem(const PropertyList& tokens, int& index, std::string& document, const std::string& path);
-    bool WriteMacroItem(const PropertyList& tokens, int& index, std::string& document, const std::string& path);
     // One property of an added entry (kind "Separator", "Command", "Sequence", "Macro") or of an
     // added submenu (empty kind), renamed and converted in place.
     bool ConvertItemProperty(const std::string& kind, std::string& name, std::string& value);
-
-    // A QIM! menu path into the TORQA! path (in place), with the command number (-1 for a
-    // top-level menu, 0 for anywhere in a menu), the TORQA! caption, and 0 for a top-level menu or
-    // 1 for an item (MenuPaths.cpp).
-    bool MapMenuPath(std::string& path, int& commandId, std::string& caption, int& itemFlag) const;
-
-    // name="value" and one blank.
-    static void AppendAttribute(std::string& text, const std::string& name, const std::string& value);
-    static std::string EscapeMarkup(const std::string& text);
 
     const platform::MenuTemplate* MenuTemplate() const { return m_menuTemplate.get(); }
 
@@ -70,6 +56,8 @@ private:
     bool DispatchAdd(const std::string& value, const PropertyList& tokens, int& index, std::string& document,
                      const std::string& path, int itemFlag, bool& dispatched);
     static const ItemKind* FindItemKind(const std::string& kind); // "Macro", "Sequence", ... ignoring case
+    // An added single entry (MenuItems.cpp). It leaves the index at -1 (the end) or two tokens
+    // before the next "Add", "Position" or "SystemMenu" pair, answering false for "Position".
     bool WriteItem(const ItemKind& kind, const PropertyList& tokens, int& index, std::string& document,
                    const std::string& path);
     bool WriteSubmenu(Submenu& submenu, const PropertyList& tokens, int& index, std::string& document);

@@ -1,15 +1,15 @@
 // The custom menu document and the walk over the statement's tokens that fills its Menu element.
 #include "menus/CQIMenuConverter.h"
 
+#include "formats/MenuDocument.h"
+#include "menus/MenuPaths.h"
 #include "platform/AsciiCase.h"
 #include "platform/Files.h"
-#include "platform/Notice.h"
+
+namespace menu = formats::menu;
+using menu::AppendAttribute;
 
 namespace {
-
-constexpr const char* kDefaultSystemMenu =
-    "<SystemMenu Restore=\"True\" Move=\"True\" Size=\"True\" Minimize=\"True\" Maximize=\"True\" "
-    "ShowMenuBar=\"True\" Close=\"True\"  />";
 
 void ReplaceAll(std::string& text, const std::string& what, const std::string& with)
 {
@@ -19,29 +19,9 @@ void ReplaceAll(std::string& text, const std::string& what, const std::string& w
 
 } // namespace
 
-void CQIMenuConverter::AppendAttribute(std::string& text, const std::string& name, const std::string& value)
-{
-    text += name + "=\"" + value + "\" ";
-}
-
-std::string CQIMenuConverter::EscapeMarkup(const std::string& text)
-{
-    std::string escaped = text;
-    ReplaceAll(escaped, "&", "&amp;");
-    ReplaceAll(escaped, "<", "&lt;");
-    ReplaceAll(escaped, ">", "&gt;");
-    ReplaceAll(escaped, "'", "&apos;");
-    ReplaceAll(escaped, "\"", "&quot;");
-    return escaped;
-}
-
 std::string CQIMenuConverter::BuildMenuDocument(const PropertyList& tokens)
 {
-    std::string document = "<CustomMenu ";
-    AppendAttribute(document, "Version", "1");
-    AppendAttribute(document, "TerminalType", "VT");
-    AppendAttribute(document, "Language", "ENU");
-    document += "><Menu>";
+    std::string document = menu::DocumentStart() + menu::kMenuOpen;
     // A system-menu statement on its own starts with "SystemMenu": the walker closes the empty
     // menu when it meets that token.
     int index = 0;
@@ -49,37 +29,23 @@ std::string CQIMenuConverter::BuildMenuDocument(const PropertyList& tokens)
     while (index >= 0 && static_cast<std::size_t>(index) < tokens.size()) {
         const bool closed = WriteMenuBody(tokens, index, document, systemMenuFlag);
         if (systemMenuFlag == 1) {
-            document += "</Menu>";
-            document += kDefaultSystemMenu;
+            document += menu::kMenuClose;
+            document += menu::kDefaultSystemMenu;
             break;
         }
         // The system-menu part ran into the end of the tokens in the middle of a pair (a bare
         // value spelled like a source name puts the walk out of step): its element is closed
         // here, so the document stays well formed.
         if (!closed && static_cast<std::size_t>(index) >= tokens.size())
-            document += " />";
+            document += menu::kEmptyElementEnd;
     }
-    document += "</CustomMenu>";
+    document += menu::kDocumentEnd;
     return document;
 }
 
 bool CQIMenuConverter::WriteMenuDocument(const PropertyList& tokens, const std::string& documentPath)
 {
-    const std::string document = BuildMenuDocument(tokens);
-    platform::File file;
-    platform::FileError error;
-    if (!file.Open(documentPath, platform::OpenMode::BinaryCreate, false, error)) {
-        platform::ShowFileError(error);
-        return false;
-    }
-    try {
-        file.WriteString(document);
-        file.Close();
-    } catch (const platform::FileException& failure) {
-        platform::ShowFileError(failure.Error());
-        return false;
-    }
-    return true;
+    return platform::SaveOutputFile(documentPath, BuildMenuDocument(tokens));
 }
 
 bool CQIMenuConverter::WriteMenuBody(const PropertyList& tokens, int& index, std::string& document,
@@ -90,12 +56,13 @@ bool CQIMenuConverter::WriteMenuBody(const PropertyList& tokens, int& index, std
     while (index >= 0 && index < count) {
         if (EqualsNoCase(MenuToken(tokens, index), SystemMenuName())) {
             systemMenuFlag = 0;
-            document += "</Menu><SystemMenu ";
+            document += menu::kMenuClose;
+            document += menu::kSystemMenuStart;
             ++index; // onto the property's value, which says nothing
         }
         if (systemMenuFlag == 0) {
             if (index >= count - 1) {
-                document += " />";
+                document += menu::kEmptyElementEnd;
                 index = -1;
                 return true;
             }
@@ -127,7 +94,7 @@ CQIMenuConverter::EntryEnd CQIMenuConverter::WritePositionEntry(const PropertyLi
     int commandId = 0;
     int itemFlag = 0;
     std::string caption;
-    if (!MapMenuPath(path, commandId, caption, itemFlag))
+    if (!MapMenuPath(m_menuTemplate.get(), path, commandId, caption, itemFlag))
         return EntryEnd::Unmapped;
     const std::string identifier = std::to_string(commandId);
     ReplaceAll(path, "&", "&amp;");
@@ -137,14 +104,14 @@ CQIMenuConverter::EntryEnd CQIMenuConverter::WritePositionEntry(const PropertyLi
         return EntryEnd::Mapped;
     if (name == Source(kHide)) {
         if (caption == path) { // a top-level menu
-            document += "<Submenu ";
+            document += menu::kSubmenuStart;
             AppendAttribute(document, Target(kTCaption), caption);
             AppendAttribute(document, Target(kTIntrinsic), "true");
             AppendAttribute(document, Target(kTHidden), value);
             AppendAttribute(document, Target(kTPosition), path);
-            document += " />";
+            document += menu::kEmptyElementEnd;
         } else if (!caption.empty()) { // a path that means anywhere in a menu has no caption
-            document += "<Command ";
+            document += menu::kCommandStart;
             AppendAttribute(document, Target(kTCaption), caption);
             AppendAttribute(document, Target(kTActionId), identifier);
             AppendAttribute(document, Target(kTChecked), "false");
@@ -152,7 +119,7 @@ CQIMenuConverter::EntryEnd CQIMenuConverter::WritePositionEntry(const PropertyLi
             AppendAttribute(document, Target(kTIntrinsic), "true");
             AppendAttribute(document, Target(kTHidden), value);
             AppendAttribute(document, Target(kTPosition), path);
-            document += " />";
+            document += menu::kEmptyElementEnd;
         }
         return EntryEnd::Mapped;
     }

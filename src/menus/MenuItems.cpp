@@ -5,9 +5,13 @@
 #include "actions/ActionIds.h"
 #include "actions/CQIMacroLibrary.h"
 #include "actions/MacroFiles.h"
+#include "formats/MenuDocument.h"
 #include "platform/AsciiCase.h"
 
 #include <cstdlib>
+
+using formats::menu::AppendAttribute;
+using formats::menu::EscapeMarkup;
 
 struct CQIMenuConverter::ItemKind {
     const char* name;            // the "Add" value, and the kind ConvertItemProperty gets
@@ -21,39 +25,15 @@ const CQIMenuConverter::ItemKind* CQIMenuConverter::FindItemKind(const std::stri
     // The four kinds share one writer and differ only in these columns. A command's ActionID
     // comes from its Value.
     static const ItemKind kKinds[] = {
-        {"Separator", "<Separator ", false, 0},
-        {"Command", "<Command ", true, 0},
-        {"Sequence", "<Sequence ", true, ACTION_ID_TEXT},
-        {"Macro", "<Macro ", true, ACTION_ID_MACRO},
+        {"Separator", formats::menu::kSeparatorStart, false, 0},
+        {"Command", formats::menu::kCommandStart, true, 0},
+        {"Sequence", formats::menu::kSequenceStart, true, ACTION_ID_TEXT},
+        {"Macro", formats::menu::kMacroStart, true, ACTION_ID_MACRO},
     };
     for (const ItemKind& row : kKinds)
         if (EqualsNoCase(kind, row.name))
             return &row;
     return nullptr;
-}
-
-bool CQIMenuConverter::WriteSeparatorItem(const PropertyList& tokens, int& index, std::string& document,
-                                          const std::string& path)
-{
-    return WriteItem(*FindItemKind("Separator"), tokens, index, document, path);
-}
-
-bool CQIMenuConverter::WriteCommandItem(const PropertyList& tokens, int& index, std::string& document,
-                                        const std::string& path)
-{
-    return WriteItem(*FindItemKind("Command"), tokens, index, document, path);
-}
-
-bool CQIMenuConverter::WriteSequenceItem(const PropertyList& tokens, int& index, std::string& document,
-                                         const std::string& path)
-{
-    return WriteItem(*FindItemKind("Sequence"), tokens, index, document, path);
-}
-
-bool CQIMenuConverter::WriteMacroItem(const PropertyList& tokens, int& index, std::string& document,
-                                      const std::string& path)
-{
-    return WriteItem(*FindItemKind("Macro"), tokens, index, document, path);
 }
 
 // Entered with index on the value of the entry's "Add" pair.
@@ -90,7 +70,7 @@ bool CQIMenuConverter::WriteItem(const ItemKind& kind, const PropertyList& token
             index -= 2;
             appendDefaults();
             appendPlace();
-            document += " />";
+            document += formats::menu::kEmptyElementEnd;
             return !position;
         }
         ConvertItemProperty(kind.name, name, value);
@@ -102,7 +82,7 @@ bool CQIMenuConverter::WriteItem(const ItemKind& kind, const PropertyList& token
     // The last entry of the statement.
     appendPlace();
     appendDefaults();
-    document += " />";
+    document += formats::menu::kEmptyElementEnd;
     index = -1;
     return true;
 }
@@ -180,7 +160,7 @@ bool CQIMenuConverter::ConvertMacroValue(std::string& value)
     }
     if (macroText.empty())
         return true;
-    CQIMacroContext context;
+    CQIMacroContext context(m_macroDirectory);
     if (!context.TranslateMacroNamed(macroText, nameHint)) {
         ReportProperty(value, kMacroFailed);
         return false;

@@ -1,7 +1,7 @@
 // QIM! menu paths and the place in the TORQA! menu bar each one stands for.
 #include "menus/MenuPaths.h"
 
-#include "menus/CQIMenuConverter.h"
+#include "platform/Menus.h"
 
 #include <vector>
 
@@ -107,8 +107,9 @@ void RemoveAll(std::string& text, const std::string& what)
         text.erase(at, what.size());
 }
 
-// A caption the way the menu answers it: first its length, then the text into a buffer with room
-// to spare. Nothing found reads as an empty caption.
+} // namespace
+
+// The caption is asked for its length first, then read into a buffer with room to spare.
 std::string MenuCaption(const platform::MenuTemplate& menu, unsigned item, unsigned flags)
 {
     const int length = menu.GetMenuString(item, nullptr, 0, flags);
@@ -119,9 +120,8 @@ std::string MenuCaption(const platform::MenuTemplate& menu, unsigned item, unsig
     return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
 }
 
-} // namespace
-
-bool CQIMenuConverter::MapMenuPath(std::string& path, int& commandId, std::string& caption, int& itemFlag) const
+bool MapMenuPath(const platform::MenuTemplate* menu, std::string& path, int& commandId, std::string& caption,
+                 int& itemFlag)
 {
     std::string key = path;
     RemoveAll(key, "&");
@@ -134,13 +134,13 @@ bool CQIMenuConverter::MapMenuPath(std::string& path, int& commandId, std::strin
             row = &candidate;
             break;
         }
-    if (!row || !m_menuTemplate)
+    if (!row || !menu)
         return false;
 
-    const std::string top = MenuCaption(*m_menuTemplate, static_cast<unsigned>(row->position), platform::kMenuByPosition);
+    const std::string top = MenuCaption(*menu, static_cast<unsigned>(row->position), platform::kMenuByPosition);
     commandId = row->id;
     if (row->id > 0) {
-        caption = MenuCaption(*m_menuTemplate, static_cast<unsigned>(row->id), platform::kMenuByCommand);
+        caption = MenuCaption(*menu, static_cast<unsigned>(row->id), platform::kMenuByCommand);
         path = top + "." + caption;
         itemFlag = 1;
     } else if (row->id < 0) {

@@ -6,9 +6,13 @@
 // own rather than on the call stack, so no depth of nesting can exhaust the program's stack.
 #include "menus/CQIMenuConverter.h"
 
+#include "formats/MenuDocument.h"
 #include "platform/AsciiCase.h"
 
 #include <vector>
+
+using formats::menu::AppendAttribute;
+using formats::menu::EscapeMarkup;
 
 struct CQIMenuConverter::Submenu {
     enum class Level { Top, FirstNested, Nested };
@@ -72,7 +76,7 @@ void CQIMenuConverter::WriteSubmenuElement(Submenu& submenu, std::string& docume
         AppendAttribute(submenu.attributes, Target(kTChecked), "false");
     AppendAttribute(submenu.attributes, Target(kTPosition), submenu.path);
     AppendAttribute(submenu.attributes, Target(kTIntrinsic), "false");
-    document += "<Submenu " + submenu.attributes + " />";
+    document += formats::menu::kSubmenuStart + submenu.attributes + formats::menu::kEmptyElementEnd;
 }
 
 // Runs to its "Add"="End" (true) or to the end of the tokens (false), taking every other pair,

@@ -1,5 +1,7 @@
 #include "platform/Bitmaps.h"
 
+#include "formats/Bytes.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -24,29 +26,6 @@ constexpr std::array<Rgb, 16> kStandardPalette = {{
 constexpr std::size_t kFileHeader = 14;
 constexpr std::size_t kInfoHeader = 40;
 
-std::uint32_t Le32(const std::string& b, std::size_t at)
-{
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
-}
-unsigned Le16(const std::string& b, std::size_t at)
-{
-    return static_cast<unsigned>(static_cast<unsigned char>(b[at])) |
-           static_cast<unsigned>(static_cast<unsigned char>(b[at + 1])) << 8;
-}
-void PutLe32(std::string& out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
-void PutLe16(std::string& out, unsigned v)
-{
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-
 // The palette entry nearest to a colour (the first of equally near ones), as the platform matches.
 unsigned NearestIndex(const Rgb& c)
 {
@@ -69,39 +48,44 @@ class BmpImage {
 public:
     bool Load(const std::string& bmp)
     {
-        if (bmp.size() < kFileHeader + kInfoHeader || bmp[0] != 'B' || bmp[1] != 'M')
+        formats::ByteReader in(bmp, formats::ByteOrder::Little);
+        std::uint32_t pixelsAt = 0, headerSize = 0, width = 0, height = 0, compression = 0, used = 0;
+        unsigned planes = 0;
+        if (!in.ExpectMagic("BM") || !in.Skip(8) || !in.U32(pixelsAt) || !in.U32(headerSize) || !in.U32(width) ||
+            !in.U32(height) || !in.U16(planes) || !in.U16(m_bits) || !in.U32(compression) || !in.Skip(12) ||
+            !in.U32(used))
             return false;
-        const std::uint32_t headerSize = Le32(bmp, kFileHeader);
-        const auto width = static_cast<std::int32_t>(Le32(bmp, kFileHeader + 4));
-        const auto height = static_cast<std::int32_t>(Le32(bmp, kFileHeader + 8));
-        m_bits = Le16(bmp, kFileHeader + 14);
-        if (headerSize < kInfoHeader || headerSize > bmp.size() || Le32(bmp, kFileHeader + 16) != 0 || width <= 0 ||
-            height == 0 ||
-            width > 1 << 16 || height > 1 << 16 || height < -(1 << 16))
+        const auto signedWidth = static_cast<std::int32_t>(width);
+        const auto signedHeight = static_cast<std::int32_t>(height);
+        if (headerSize < kInfoHeader || headerSize > bmp.size() || compression != 0 || signedWidth <= 0 ||
+            signedHeight == 0 || signedWidth > 1 << 16 || signedHeight > 1 << 16 || signedHeight < -(1 << 16))
             return false;
         if (m_bits != 4 && m_bits != 8 && m_bits != 24)
             return false;
-        m_width = width;
-        m_bottomUp = height > 0;
-        m_height = height > 0 ? height : -height;
+        m_width = signedWidth;
+        m_bottomUp = signedHeight > 0;
+        m_height = signedHeight > 0 ? signedHeight : -signedHeight;
         m_stride = (static_cast<std::size_t>(m_width) * m_bits + 31) / 32 * 4;
-        const std::size_t paletteAt = kFileHeader + headerSize;
         if (m_bits <= 8) {
-            std::uint32_t used = Le32(bmp, kFileHeader + 32);
             if (used == 0 || used > (1u << m_bits))
                 used = 1u << m_bits;
-            if (paletteAt + used * 4 > bmp.size())
+            if (!in.Seek(kFileHeader + headerSize) || !in.Has(in.Offset(), used * 4ull))
                 return false;
             m_palette.resize(used);
-            for (std::uint32_t i = 0; i < used; ++i)
-                m_palette[i] = {static_cast<unsigned char>(bmp[paletteAt + i * 4 + 2]),
-                                static_cast<unsigned char>(bmp[paletteAt + i * 4 + 1]),
-                                static_cast<unsigned char>(bmp[paletteAt + i * 4])};
+            for (Rgb& colour : m_palette) {
+                unsigned blue = 0, green = 0, red = 0;
+                in.U8(blue);
+                in.U8(green);
+                in.U8(red);
+                in.Skip(1);
+                colour = {static_cast<unsigned char>(red), static_cast<unsigned char>(green),
+                          static_cast<unsigned char>(blue)};
+            }
         }
-        m_pixelsAt = Le32(bmp, 10);
+        m_pixelsAt = pixelsAt;
         // In 64 bits: a 32-bit size_t could wrap on a forged width and height.
         const unsigned long long pixelBytes = static_cast<unsigned long long>(m_stride) * static_cast<unsigned long long>(m_height);
-        if (m_pixelsAt > bmp.size() || bmp.size() - m_pixelsAt < pixelBytes)
+        if (!in.Has(m_pixelsAt, pixelBytes))
             return false;
         m_bmp = &bmp;
         return true;
@@ -157,24 +141,23 @@ bool CropBmpToDib4(const std::string& bmp, long long left, int width, int height
     if (width <= 0 || height <= 0 || width > 4096 || height > 4096 || !image.Load(bmp))
         return false;
     const std::size_t stride = (static_cast<std::size_t>(width) * 4 + 31) / 32 * 4;
-    std::string out;
-    out.reserve(Dib4Size(width, height));
     // The header as the platform fills it for a 4-bit conversion: the image size is set, the
     // resolution and colour counts stay 0.
-    PutLe32(out, kInfoHeader);
-    PutLe32(out, static_cast<std::uint32_t>(width));
-    PutLe32(out, static_cast<std::uint32_t>(height));
-    PutLe16(out, 1);
-    PutLe16(out, 4);
-    PutLe32(out, 0);
-    PutLe32(out, static_cast<std::uint32_t>(stride * static_cast<std::size_t>(height)));
+    formats::ByteWriter out(formats::ByteOrder::Little);
+    out.U32(kInfoHeader);
+    out.U32(static_cast<std::uint32_t>(width));
+    out.U32(static_cast<std::uint32_t>(height));
+    out.U16(1);
+    out.U16(4);
+    out.U32(0);
+    out.U32(static_cast<std::uint32_t>(stride * static_cast<std::size_t>(height)));
     for (int i = 0; i < 4; ++i)
-        PutLe32(out, 0);
+        out.U32(0);
     for (const Rgb& c : kStandardPalette) {
-        out.push_back(static_cast<char>(c.b));
-        out.push_back(static_cast<char>(c.g));
-        out.push_back(static_cast<char>(c.r));
-        out.push_back(0);
+        out.U8(c.b);
+        out.U8(c.g);
+        out.U8(c.r);
+        out.U8(0);
     }
     for (int y = height - 1; y >= 0; --y) {
         std::string row(stride, '\0');
@@ -183,9 +166,9 @@ bool CropBmpToDib4(const std::string& bmp, long long left, int width, int height
             row[static_cast<std::size_t>(x / 2)] = static_cast<char>(
                 static_cast<unsigned char>(row[static_cast<std::size_t>(x / 2)]) | (x % 2 ? index : index << 4));
         }
-        out += row;
+        out.Bytes(row);
     }
-    dib = std::move(out);
+    dib = out.Take();
     return true;
 }
 

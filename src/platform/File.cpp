@@ -227,4 +227,28 @@ bool ReadWholeFile(const std::string& path, std::string& content, FileError* err
     return true;
 }
 
+bool SaveOutputFile(const std::string& path, const std::string& bytes)
+{
+    File file;
+    FileError error;
+    if (!file.Open(path, OpenMode::BinaryCreate, false, error)) {
+        ShowFileError(error);
+        return false;
+    }
+    try {
+        file.Write(bytes.data(), bytes.size());
+        file.Close();
+        return true;
+    } catch (const FileException& failure) {
+        error = failure.Error();
+    }
+    try {
+        file.Close(); // the handle goes before the file can
+    } catch (const FileException&) {
+    }
+    RemoveFile(path);
+    ShowFileError(error);
+    return false;
+}
+
 } // namespace platform

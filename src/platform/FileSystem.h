@@ -20,6 +20,15 @@ bool IsPathSeparator(char c);
 // The folder part of a path: the drive and everything up to its last separator, which it keeps
 // ("" when the path names no folder).
 std::string FolderOf(const std::string& path);
+// A path split into drive ("C:"), folder (with its trailing separator), name and extension (with
+// its dot). The one path splitter of the system: every other split goes through it.
+struct PathParts {
+    std::string drive, directory, name, extension;
+};
+PathParts SplitPath(const std::string& path);
+// The file name without folder and extension, cut to the 255 characters a run-time's path splitter
+// gives; the name the files beside a session take from it.
+std::string FileStem(const std::string& path);
 
 // The names in a folder that start with prefix and end with suffix, each as FileNameKey gives it
 // (names compare as the file system compares them: ignoring case on Windows). False when the

@@ -58,7 +58,9 @@ public:
 
     bool Open(const std::string& path, OpenMode mode, bool text, FileError& error);
     bool IsOpen() const { return m_raw != nullptr; }
-    void Close(); // flushes; a failed flush is dropped as a closing file's errors are
+    // Flushes and closes. A failed flush throws FileException, with the file closed already; only
+    // the destructor drops such a failure.
+    void Close();
     const std::string& Path() const { return m_path; }
 
     // Up to size bytes; fewer only at the end of the file. Text mode drops a carriage return
@@ -87,6 +89,12 @@ private:
 
 // Reads a whole file in binary; false when it cannot be opened or read (error, when given, says why).
 bool ReadWholeFile(const std::string& path, std::string& content, FileError* error = nullptr);
+
+// Writes an output file of the migration in one piece: created or truncated, the bytes, closed.
+// Every output file goes through here, so a failed write is handled one way: whatever part of the
+// file was written is removed (a file cut short would mislead the program that reads it), the
+// failure is shown as a notice, and the answer is false.
+bool SaveOutputFile(const std::string& path, const std::string& bytes);
 
 // Replaces a file's content as one step: the bytes go to a new file in the same folder, which then
 // takes the old one's place. On failure the old file stays as it was and error says what failed.

@@ -19,6 +19,17 @@ constexpr std::uint32_t kKeyExtendedFlag = 1u << 24;    // extended key
 // bytes; false when the key has no name.
 bool KeyNameText(std::uint32_t parameterWord, std::string& name);
 
+// The display name of the key with this scan code, 0x100 added for an extended key (as key maps
+// keep it), or empty.
+inline std::string KeyNameForScanCode(std::uint32_t scanCode)
+{
+    std::string name;
+    std::uint32_t word = (scanCode & 0xFF) << kKeyScanCodeShift;
+    if (scanCode & 0x100)
+        word |= kKeyExtendedFlag;
+    return KeyNameText(word, name) ? name : std::string();
+}
+
 // Map types of MapKeyCode, as the system numbers them.
 constexpr unsigned kVirtualKeyToScanCode = 0;
 constexpr unsigned kScanCodeToVirtualKey = 1;

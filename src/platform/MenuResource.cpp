@@ -9,6 +9,7 @@
 // last item of its level.
 #include "platform/MenuResource.h"
 
+#include "formats/Bytes.h"
 #include "platform/Ansi.h"
 
 #include <algorithm>
@@ -27,7 +28,10 @@ constexpr int kMaxDepth = 64;
 
 class TemplateReader {
 public:
-    TemplateReader(const std::string& data, bool extended) : m_data(data), m_extended(extended) {}
+    TemplateReader(const std::string& data, bool extended)
+        : m_data(data), m_in(data, formats::ByteOrder::Little), m_extended(extended)
+    {
+    }
 
     bool Level(std::size_t& pos, int depth, std::vector<MenuNode>& items)
     {
@@ -80,21 +84,8 @@ public:
     std::string error;
 
 private:
-    bool U16(std::size_t pos, std::uint32_t& value) const
-    {
-        if (pos > m_data.size() || m_data.size() - pos < 2)
-            return false;
-        value = static_cast<unsigned char>(m_data[pos]) | (static_cast<unsigned char>(m_data[pos + 1]) << 8);
-        return true;
-    }
-    bool U32(std::size_t pos, std::uint32_t& value) const
-    {
-        std::uint32_t low = 0, high = 0;
-        if (!U16(pos, low) || !U16(pos + 2, high))
-            return false;
-        value = low | (high << 16);
-        return true;
-    }
+    bool U16(std::size_t pos, std::uint32_t& value) { return m_in.U16At(pos, value); }
+    bool U32(std::size_t pos, std::uint32_t& value) { return m_in.U32At(pos, value); }
     // The UTF-16LE units up to the terminating zero; pos moves past it.
     bool Text(std::size_t& pos, std::string& units)
     {
@@ -118,6 +109,7 @@ private:
     }
 
     const std::string& m_data;
+    formats::ByteReader m_in;
     bool m_extended;
 
 public:

@@ -4,6 +4,8 @@
 // turned into file offsets through the section that holds them.
 #include "platform/MenuResource.h"
 
+#include "formats/Bytes.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -11,34 +13,7 @@ namespace platform {
 
 namespace {
 
-class Bytes {
-public:
-    explicit Bytes(const std::string& bytes) : m_bytes(bytes) {}
-    std::size_t Size() const { return m_bytes.size(); }
-    bool Has(std::uint64_t offset, std::uint64_t length) const
-    {
-        return offset <= m_bytes.size() && length <= m_bytes.size() - offset;
-    }
-    bool U16(std::uint64_t offset, std::uint32_t& value) const
-    {
-        if (!Has(offset, 2))
-            return false;
-        value = Byte(offset) | (Byte(offset + 1) << 8);
-        return true;
-    }
-    bool U32(std::uint64_t offset, std::uint32_t& value) const
-    {
-        std::uint32_t low = 0, high = 0;
-        if (!U16(offset, low) || !U16(offset + 2, high))
-            return false;
-        value = low | (high << 16);
-        return true;
-    }
-
-private:
-    std::uint32_t Byte(std::uint64_t offset) const { return static_cast<unsigned char>(m_bytes[offset]); }
-    const std::string& m_bytes;
-};
+using Bytes = formats::ByteReader; // read at the offsets the headers give, each checked
 
 struct Section {
     std::uint32_t address = 0; // virtual address
@@ -70,11 +45,11 @@ bool FileOffset(const Bytes& file, const std::vector<Section>& sections, std::ui
 // One level of the resource directory: the entry with the given id (or the first entry of any
 // kind when first is set); offset receives its target relative to the directory's start, and
 // isDirectory whether that target is another directory.
-bool FindEntry(const Bytes& file, std::uint64_t root, std::uint64_t rootSize, std::uint64_t directory, bool first,
+bool FindEntry(Bytes& file, std::uint64_t root, std::uint64_t rootSize, std::uint64_t directory, bool first,
                unsigned id, std::uint32_t& target, bool& isDirectory, std::string& error)
 {
     std::uint32_t named = 0, ids = 0;
-    if (directory + 16 > rootSize || !file.U16(root + directory + 12, named) || !file.U16(root + directory + 14, ids)) {
+    if (directory + 16 > rootSize || !file.U16At(root + directory + 12, named) || !file.U16At(root + directory + 14, ids)) {
         error = At("resource directory cut short", root + directory);
         return false;
     }
@@ -82,7 +57,7 @@ bool FindEntry(const Bytes& file, std::uint64_t root, std::uint64_t rootSize, st
     for (std::uint32_t i = 0; i < named + ids; ++i) {
         const std::uint64_t entry = entries + 8ull * i;
         std::uint32_t name = 0, offset = 0;
-        if (entry + 8 > root + rootSize || !file.U32(entry, name) || !file.U32(entry + 4, offset)) {
+        if (entry + 8 > root + rootSize || !file.U32At(entry, name) || !file.U32At(entry + 4, offset)) {
             error = At("resource directory entry cut short", entry);
             return false;
         }
@@ -101,21 +76,21 @@ bool FindEntry(const Bytes& file, std::uint64_t root, std::uint64_t rootSize, st
 
 bool FindPeResource(const std::string& image, unsigned type, unsigned name, std::string& data, std::string& error)
 {
-    const Bytes file(image);
+    Bytes file(image, formats::ByteOrder::Little);
     std::uint32_t magic = 0, peOffset = 0, signatureLow = 0, signatureHigh = 0;
-    if (!file.U16(0, magic) || magic != 0x5A4D) { // "MZ"
+    if (!file.U16At(0, magic) || magic != 0x5A4D) { // "MZ"
         error = "not a Windows library (no MZ header)";
         return false;
     }
-    if (!file.U32(0x3C, peOffset) || !file.U16(peOffset, signatureLow) || !file.U16(peOffset + 2ull, signatureHigh) ||
+    if (!file.U32At(0x3C, peOffset) || !file.U16At(peOffset, signatureLow) || !file.U16At(peOffset + 2ull, signatureHigh) ||
         signatureLow != 0x4550 || signatureHigh != 0) { // "PE\0\0"
         error = "not a PE file (no PE signature)";
         return false;
     }
     const std::uint64_t header = peOffset + 4ull;
     std::uint32_t sectionCount = 0, optionalSize = 0, optionalMagic = 0;
-    if (!file.U16(header + 2, sectionCount) || !file.U16(header + 16, optionalSize) ||
-        !file.U16(header + 20, optionalMagic)) {
+    if (!file.U16At(header + 2, sectionCount) || !file.U16At(header + 16, optionalSize) ||
+        !file.U16At(header + 20, optionalMagic)) {
         error = At("PE header cut short", header);
         return false;
     }
@@ -132,12 +107,12 @@ bool FindPeResource(const std::string& image, unsigned type, unsigned name, std:
         return false;
     }
     std::uint32_t directoryCount = 0, resourceRva = 0, resourceSize = 0;
-    if (optionalSize < directories + 24 || !file.U32(optional + countField, directoryCount)) {
+    if (optionalSize < directories + 24 || !file.U32At(optional + countField, directoryCount)) {
         error = At("optional header cut short", optional);
         return false;
     }
-    if (directoryCount < 3 || !file.U32(optional + directories + 16, resourceRva) ||
-        !file.U32(optional + directories + 20, resourceSize) || resourceRva == 0) {
+    if (directoryCount < 3 || !file.U32At(optional + directories + 16, resourceRva) ||
+        !file.U32At(optional + directories + 20, resourceSize) || resourceRva == 0) {
         error = "the library has no resources";
         return false;
     }
@@ -147,8 +122,8 @@ bool FindPeResource(const std::string& image, unsigned type, unsigned name, std:
     for (std::uint32_t i = 0; i < sectionCount; ++i) {
         Section section;
         const std::uint64_t row = table + 40ull * i;
-        if (!file.U32(row + 12, section.address) || !file.U32(row + 16, section.rawSize) ||
-            !file.U32(row + 20, section.rawOffset)) {
+        if (!file.U32At(row + 12, section.address) || !file.U32At(row + 16, section.rawSize) ||
+            !file.U32At(row + 20, section.rawOffset)) {
             error = At("section table cut short", row);
             return false;
         }
@@ -179,8 +154,8 @@ bool FindPeResource(const std::string& image, unsigned type, unsigned name, std:
         directory = target;
     }
     std::uint32_t dataRva = 0, dataSize = 0;
-    if (directory + 16 > resourceSize || !file.U32(root + directory, dataRva) ||
-        !file.U32(root + directory + 4, dataSize)) {
+    if (directory + 16 > resourceSize || !file.U32At(root + directory, dataRva) ||
+        !file.U32At(root + directory + 4, dataSize)) {
         error = At("resource data entry cut short", root + directory);
         return false;
     }

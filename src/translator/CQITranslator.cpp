@@ -2,10 +2,12 @@
 
 #include "actions/MacroReportPath.h"
 #include "converters/CQIConverter.h"
+#include "converters/ReportLines.h"
 #include "discovery/CQIUtility.h"
 #include "platform/FileSystem.h"
 #include "platform/Files.h"
 #include "platform/Notice.h"
+#include "platform/OutputNames.h"
 #include "platform/Profile.h"
 #include "platform/TorqaServices.h"
 #include "translator/CQITokenizer.h"
@@ -118,7 +120,7 @@ bool CQITranslator::PrepareRun(const char* reportPath)
     // The session file is never overwritten: it is created only where no file is, and when one took
     // the free name between the search and the creation, the search runs again.
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
-        m_outputPath = BuildOutputPath(m_sourcePath.c_str(), m_targetSessionDir.c_str(), ".TDP");
+        m_outputPath = platform::BuildOutputPath(m_sourcePath.c_str(), m_targetSessionDir.c_str(), ".TDP");
         if (m_outputFile->Open(m_outputPath, platform::OpenMode::CreateNew, true, error) ||
             error.cause != platform::FileError::Cause::AlreadyExists)
             break;

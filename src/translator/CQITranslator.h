@@ -33,16 +33,8 @@ public:
     bool Directories(unsigned index, std::string& typeName, std::string& directory, std::string& filter) const;
     bool SetDirPath(unsigned index, const char* path);
 
-    // A free path for an output file: directory + the source's name + extension, with a counter
-    // added to the name while such a file exists. Without an extension, directory is the full
-    // path to start from.
-    static std::string BuildOutputPath(const char* sourcePath, const char* directory, const char* extension);
-    // Adds one to the decimal counter at the end of name (see the definition for the carry).
-    static void IncrementNameCounter(std::string& name, bool& carry);
-
     int TerminalModel() const { return m_terminalModel; }
     bool InjectEditKeys() const { return m_injectEditKeys; }
-    const std::string& OutputPath() const { return m_outputPath; }
 
 protected:
     bool ProcessArgument(CQITokenizer& tokenizer, std::string& statement);

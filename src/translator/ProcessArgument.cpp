@@ -112,6 +112,7 @@ bool CQITranslator::ProcessArgument(CQITokenizer& tokenizer, std::string& statem
         return false;
     converter->m_reportFile = m_reportFile.get();
     converter->m_sourceSessionDir = m_sourceSessionDir;
+    converter->m_macroDirectory = m_targetMacroDir;
     converter->m_statementGroup = properties[0];
     converter->m_terminalModel = m_terminalModel;
     return converter->Convert(properties, m_outputPath.c_str(), m_targetSchemeDir.c_str());

@@ -1,50 +1,28 @@
-// The "ButtonPad" statement: layout defaults, button order, the file's bytes, the session keys, and
+// The "ButtonPad" statement: layout defaults, button order, the pad's fields, the session keys, and
 // the inputs that must end in report lines or in no pad at all.
 #include "actions/ActionIds.h"
 #include "actions/CQIMacroLibrary.h"
-#include "actions/MacroReportPath.h"
 #include "bars/CQIQuickPadConverter.h"
-#include "bars/QuickPadFile.h"
+#include "bars/ButtonMetrics.h"
+#include "formats/QuickPad.h"
 #include "platform/Installer.h"
 #include "platform/Screen.h"
 
-#include "bars/BarHarness.h"
-#include "support/TestDesk.h"
-
+#include "support/ConverterDesk.h"
 #include <limits>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include <tuple>
 
 namespace {
 
 using namespace testing_support;
 
-class QuickPad : public BarHarness<CQIQuickPadConverter> {
+class QuickPad : public ConverterTest<CQIQuickPadConverter> {
 protected:
-    void TearDown() override
-    {
-        MacroReportPath().clear();
-        BarHarness::TearDown();
-    }
-    CQIQuickPadConverter::PadLayout Layout(const PropertyList& properties, bool expectOk = true)
-    {
-        CQIQuickPadConverter::PadLayout layout;
-        EXPECT_EQ(m_converter.ReadPadLayout(properties, layout), expectOk);
-        return layout;
-    }
-    bars::QuickPad ReadBack()
-    {
-        bars::QuickPad pad;
-        std::string error;
-        EXPECT_TRUE(bars::ReadQuickPad(ReadFile(Written(".tqp")), pad, error)) << error;
-        return pad;
-    }
+    formats::QuickPad ReadBack() const { return ReadWritten(".tqp", &formats::ReadQuickPad); }
     platform::TextExtent ButtonSize()
     {
         platform::TextExtent size;
-        m_converter.m_utility.MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, size, 10);
+        MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, size, 10);
         return size;
     }
     // A button of kind String: Caption, text, MapTo, kind, Value, operand.
@@ -67,41 +45,48 @@ protected:
 
 TEST_F(QuickPad, LayoutDefaultsAndOrder)
 {
-    auto layout = Layout({"ButtonPad", "Columns", "\"3\""});
-    EXPECT_EQ(layout.rows, 1);
-    EXPECT_EQ(layout.columns, 3);
-    EXPECT_EQ(layout.buttonWidth, 10);
-    EXPECT_TRUE(layout.columnMajor);
-
-    layout = Layout({"ButtonPad", "rows", "\"-5\"", "COLUMNS", "\"2\"", "ButtonWidth", "\"0\"", "OrderbyRow", "false"});
-    EXPECT_EQ(layout.rows, 1);
-    EXPECT_EQ(layout.buttonWidth, 10);
-    EXPECT_TRUE(layout.columnMajor);
-    // The order value is compared as written: only a bare False keeps the column order.
-    EXPECT_FALSE(Layout({"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "True"}).columnMajor);
-    EXPECT_FALSE(Layout({"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "\"False\""}).columnMajor);
-    EXPECT_EQ(Layout({"ButtonPad", "Columns", "\"1\"", "ButtonWidth", "\"25\""}).buttonWidth, 25);
-
-    // A value given twice: the later one counts while the walk goes on, that is until all four
-    // items have been found; after that the rest of the list is not read.
-    layout = Layout({"ButtonPad", "Rows", "\"2\"", "Columns", "\"3\"", "Rows", "\"4\"", "Columns", "\"5\""});
-    EXPECT_EQ(layout.rows, 4);
-    EXPECT_EQ(layout.columns, 5);
-    layout = Layout({"ButtonPad", "Rows", "\"2\"", "Columns", "\"3\"", "ButtonWidth", "\"12\"", "OrderbyRow",
-                     "True", "Rows", "\"4\"", "Columns", "\"0\""});
-    EXPECT_EQ(layout.rows, 2);
-    EXPECT_EQ(layout.columns, 3);
-    // A later value Unquote refuses reads as 0, which replaces the first.
-    layout = Layout({"ButtonPad", "Columns", "\"3\"", "Rows", "\"2\"", "Rows", "7"});
-    EXPECT_EQ(layout.rows, 0);
-
-    Layout({"ButtonPad", "Rows", "\"2\""}, false);
-    Layout({"ButtonPad", "Columns", "\"0\"", "Rows", "\"2\""}, false);
-    Layout({"ButtonPad", "Columns", "\"-1\""}, false);
-    Layout({"ButtonPad", "Columns"}, false); // the key ends the list
-    // Numbers are read through Unquote, which refuses a single character, quoted or not.
-    Layout({"ButtonPad", "Columns", "7"}, false);
-    EXPECT_EQ(Layout({"ButtonPad", "Columns", "12"}).columns, 12);
+    struct Row {
+        const char* what;
+        PropertyList statement;
+        bool ok;
+        int rows, columns, width;
+        bool columnMajor;
+    };
+    const Row rows[] = {
+        {"defaults", {"ButtonPad", "Columns", "\"3\""}, true, 1, 3, 10, true},
+        {"names in any case, values out of range",
+         {"ButtonPad", "rows", "\"-5\"", "COLUMNS", "\"2\"", "ButtonWidth", "\"0\"", "OrderbyRow", "false"}, true, 1, 2,
+         10, true},
+        // The order value is compared as written: only a bare False keeps the column order.
+        {"row order", {"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "True"}, true, 1, 1, 10, false},
+        {"a quoted False", {"ButtonPad", "Columns", "\"1\"", "OrderbyRow", "\"False\""}, true, 1, 1, 10, false},
+        {"a width", {"ButtonPad", "Columns", "\"1\"", "ButtonWidth", "\"25\""}, true, 1, 1, 25, true},
+        // A value given twice: the later one counts while the walk goes on, that is until all four
+        // items have been found; after that the rest of the list is not read.
+        {"values given twice", {"ButtonPad", "Rows", "\"2\"", "Columns", "\"3\"", "Rows", "\"4\"", "Columns", "\"5\""},
+         true, 4, 5, 10, true},
+        {"values after all four",
+         {"ButtonPad", "Rows", "\"2\"", "Columns", "\"3\"", "ButtonWidth", "\"12\"", "OrderbyRow", "True", "Rows",
+          "\"4\"", "Columns", "\"0\""},
+         true, 2, 3, 12, false},
+        // Numbers are read through Unquote, which refuses a single character (read as 0), quoted or not.
+        {"a later value Unquote refuses", {"ButtonPad", "Columns", "\"3\"", "Rows", "\"2\"", "Rows", "7"}, true, 0, 3,
+         10, true},
+        {"an unquoted number", {"ButtonPad", "Columns", "12"}, true, 1, 12, 10, true},
+        {"no columns", {"ButtonPad", "Rows", "\"2\""}, false, 2, -1, 10, true},
+        {"no column", {"ButtonPad", "Columns", "\"0\"", "Rows", "\"2\""}, false, 2, 0, 10, true},
+        {"negative columns", {"ButtonPad", "Columns", "\"-1\""}, false, -1, -1, 10, true},
+        {"the key ends the list", {"ButtonPad", "Columns"}, false, -1, 0, 10, true},
+        {"one character", {"ButtonPad", "Columns", "7"}, false, -1, 0, 10, true},
+    };
+    for (const Row& row : rows) {
+        CQIQuickPadConverter::PadLayout layout;
+        EXPECT_EQ(m_converter.ReadPadLayout(row.statement, layout), row.ok) << row.what;
+        EXPECT_EQ(layout.rows, row.rows) << row.what;
+        EXPECT_EQ(layout.columns, row.columns) << row.what;
+        EXPECT_EQ(layout.buttonWidth, row.width) << row.what;
+        EXPECT_EQ(layout.columnMajor, row.columnMajor) << row.what;
+    }
 }
 
 TEST_F(QuickPad, FixedMetricsMakeTenCharacterButtons88By20)
@@ -113,69 +98,72 @@ TEST_F(QuickPad, FixedMetricsMakeTenCharacterButtons88By20)
     EXPECT_EQ(size.cy, 20);
     // A wide button is measured in full, not cut to some shorter text.
     platform::TextExtent wide;
-    m_converter.m_utility.MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, wide, 2000);
+    MeasureButton(platform::FontSpec{"Arial", 9, 400, 1, 0x20}, wide, 2000);
     EXPECT_EQ(wide.cx, 2000 * 8 + 8);
-    EXPECT_EQ(CQIUtility::ScalePixels(4, true), 12);
-    EXPECT_EQ(CQIUtility::ScalePixels(-7, false), -21);
+    EXPECT_EQ(ScalePixels(4, true), 12);
+    EXPECT_EQ(ScalePixels(-7, false), -21);
 }
 
-TEST_F(QuickPad, WholeFileByteForByte)
+TEST_F(QuickPad, PadOfTwoColumns)
 {
     if (!FixedScreenMetrics())
         GTEST_SKIP() << "the pixel numbers below are those of the fixed metrics";
-    ASSERT_TRUE(ConvertBar({"ButtonPad", "Columns", "\"2\"", "Caption", "\"&Send\"", "MapTo", "\"String\"", "Value",
-                            "\"ls^M\"", "Caption", "\"Quit\"", "MapTo", "\"Nothing\"", "Caption", "\"Copy\"", "MapTo",
-                            "\"Command\"", "Value", "\"&Copy\""}));
+    ASSERT_TRUE(Convert({"ButtonPad", "Columns", "\"2\"", "Caption", "\"&Send\"", "MapTo", "\"String\"", "Value",
+                         "\"ls^M\"", "Caption", "\"Quit\"", "MapTo", "\"Nothing\"", "Caption", "\"Copy\"", "MapTo",
+                         "\"Command\"", "Value", "\"&Copy\""}));
     // Two columns of 88 x 20 pixels, one row; at 96 pixels per inch a pixel is 3 file units. The
     // third button has no place in one row of two and is left out.
-    const std::string header = std::string("QPAD\x02\x00\x00", 7) + Be16(12) + Be16(12) + std::string("\x01\x00", 2) +
-                               Be16(3) + Be16((2 * 88 + 10) * 3) + Be16((20 + 10) * 3) + "S\x02" + Be16(7) +
-                               Counted("session") + Counted("VRX3270");
-    const std::string font = std::string("\x01", 1) + Be16(9) + Be16(0) + Be16(2) + CountedZ("Arial");
-    const std::string closing = std::string("\x02", 1) + CountedZ("");
-    const std::string send = std::string("B\x03", 2) + Be16(40000) + Be16(0) + std::string("\x00\x00S\x02", 4) +
-                             Be16(0) + Counted("ls\r") + "\x02" + Be16(12) + Be16(12) + Be16(72) + Be16(276) + font +
-                             CountedZ("Send") + closing;
-    const std::string quit = std::string("B\x03", 2) + Be16(0) + Be16(0) + std::string("\x00\x00S\x02", 4) + Be16(0) +
-                             Counted("") + "\x02" + Be16(12) + Be16(276) + Be16(72) + Be16(540) + font +
-                             CountedZ("Quit") + closing;
-    EXPECT_EQ(ReadFile(Written(".tqp")), header + send + quit);
+    const formats::QuickPad pad = ReadBack();
+    EXPECT_EQ(pad.marginX, 12);
+    EXPECT_EQ(pad.width, (2 * 88 + 10) * 3);
+    EXPECT_EQ(pad.height, (20 + 10) * 3);
+    EXPECT_EQ(pad.background, 7);
+    EXPECT_EQ(pad.name, "MYSESS");
+    ASSERT_EQ(pad.buttons.size(), 2u);
+    const formats::QuickPadButton& send = pad.buttons[0];
+    EXPECT_EQ(std::make_tuple(send.actionId, send.value, send.caption, send.textColour),
+              std::make_tuple(std::uint16_t{40000}, std::string("ls\r"), std::string("Send"), std::uint16_t{0}));
+    EXPECT_EQ(std::make_tuple(send.place.top, send.place.left, send.place.bottom, send.place.right),
+              std::make_tuple(12, 12, 72, 276));
+    const formats::QuickPadButton& quit = pad.buttons[1];
+    EXPECT_EQ(std::make_tuple(quit.actionId, quit.value, quit.caption), std::make_tuple(std::uint16_t{0}, std::string(), std::string("Quit")));
+    EXPECT_EQ(std::make_tuple(quit.place.left, quit.place.right), std::make_tuple(276, 540));
     EXPECT_EQ(Value("QuickPad", "DependentSections"), "QuickPad1");
     EXPECT_EQ(Value("QuickPad", "CPType"), "QuickPad");
-    EXPECT_EQ(Value("QuickPad1", "QuickPadFile"), "session.tqp");
+    EXPECT_EQ(Value("QuickPad1", "QuickPadFile"), "MYSESS.tqp");
     EXPECT_EQ(Report(), "");
 }
 
 TEST_F(QuickPad, ColumnMajorAndRowMajorPlaces)
 {
     const platform::TextExtent size = ButtonSize();
-    auto places = [&](const bars::QuickPad& pad) {
+    auto places = [&](const formats::QuickPad& pad) {
         std::vector<std::pair<int, int>> out; // (row, column) whose pixel rectangle the button has
-        for (const bars::QuickPadButton& b : pad.buttons)
+        for (const formats::QuickPadButton& b : pad.buttons)
             for (int row = 0; row < 2; ++row)
                 for (int column = 0; column < 3; ++column)
-                    if (b.top == CQIUtility::ScalePixels(size.cy * row + 4, false) &&
-                        b.left == CQIUtility::ScalePixels(size.cx * column + 4, true) &&
-                        b.bottom == CQIUtility::ScalePixels(size.cy * (row + 1) + 4, false) &&
-                        b.right == CQIUtility::ScalePixels(size.cx * (column + 1) + 4, true))
+                    if (b.place.top == ScalePixels(size.cy * row + 4, false) &&
+                        b.place.left == ScalePixels(size.cx * column + 4, true) &&
+                        b.place.bottom == ScalePixels(size.cy * (row + 1) + 4, false) &&
+                        b.place.right == ScalePixels(size.cx * (column + 1) + 4, true))
                         out.emplace_back(row, column);
         return out;
     };
-    ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"2\"", "Columns", "\"3\""}, 6)));
+    ASSERT_TRUE(Convert(Pad({"Rows", "\"2\"", "Columns", "\"3\""}, 6)));
     const std::vector<std::pair<int, int>> byColumn = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}, {1, 2}};
     EXPECT_EQ(places(ReadBack()), byColumn);
-    ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"2\"", "Columns", "\"3\"", "OrderbyRow", "True"}, 6)));
+    ASSERT_TRUE(Convert(Pad({"Rows", "\"2\"", "Columns", "\"3\"", "OrderbyRow", "True"}, 6)));
     const std::vector<std::pair<int, int>> byRow = {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}};
     EXPECT_EQ(places(ReadBack()), byRow);
-    const bars::QuickPad pad = ReadBack();
+    const formats::QuickPad pad = ReadBack();
     EXPECT_EQ(pad.buttons[4].caption, "B4");
 }
 
 TEST_F(QuickPad, NoColumnOrNoButtonWritesNothing)
 {
-    EXPECT_FALSE(ConvertBar(Pad({"Rows", "\"2\""}, 2)));
-    EXPECT_FALSE(ConvertBar(Pad({"Columns", "\"0\""}, 2)));
-    EXPECT_FALSE(ConvertBar(Pad({"Columns", "\"4\""}, 0)));
+    EXPECT_FALSE(Convert(Pad({"Rows", "\"2\""}, 2)));
+    EXPECT_FALSE(Convert(Pad({"Columns", "\"0\""}, 2)));
+    EXPECT_FALSE(Convert(Pad({"Columns", "\"4\""}, 0)));
     EXPECT_FALSE(FileExists(Written(".tqp")));
     EXPECT_EQ(Value("QuickPad", "CPType"), kAbsent);
     EXPECT_EQ(Report(), "");
@@ -186,11 +174,11 @@ TEST_F(QuickPad, UnknownKindIsReportedAndSkipped)
     PropertyList list = {"ButtonPad", "Columns", "\"3\""};
     for (const PropertyList& b : {Button("\"A\""), Button("\"Launch\"", "\"Launch\"", "\"calc\""), Button("\"C\"")})
         list.insert(list.end(), b.begin(), b.end());
-    ASSERT_TRUE(ConvertBar(list));
-    const bars::QuickPad pad = ReadBack();
+    ASSERT_TRUE(Convert(list));
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 2u);
     EXPECT_EQ(pad.buttons[1].caption, "C");
-    EXPECT_EQ(pad.buttons[1].left, ReadBack().buttons[0].right); // the skipped button takes no place
+    EXPECT_EQ(pad.buttons[1].place.left, ReadBack().buttons[0].place.right); // the skipped button takes no place
     EXPECT_EQ(Report(), NativeText(Unconverted("Value=Launch")));
     EXPECT_EQ(m_converter.m_unconverted, 1);
 
@@ -208,8 +196,8 @@ TEST_F(QuickPad, ButtonsPassedOverLendTheirCaptionAndKind)
           Button("\"&Kept\"", "\"Sequence\"", "\"k\""),                        // "Kept", k
           Button("B", "\"String\"", "\"b\"")})                                    // "", b
         list.insert(list.end(), b.begin(), b.end());
-    ASSERT_TRUE(ConvertBar(list));
-    const bars::QuickPad pad = ReadBack();
+    ASSERT_TRUE(Convert(list));
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 3u);
     EXPECT_EQ(pad.buttons[0].caption, "Old");
     EXPECT_EQ(pad.buttons[0].value, "y");
@@ -227,8 +215,8 @@ TEST_F(QuickPad, MacroThatCannotBeTranslatedEndsThePad)
     PropertyList list = {"ButtonPad", "Columns", "\"3\""};
     for (const PropertyList& b : {Button("\"A\""), Button("\"Go\"", "\"Macro\"", "\"SEND(\\\"x\\\")\""), Button("\"C\"")})
         list.insert(list.end(), b.begin(), b.end());
-    ASSERT_TRUE(ConvertBar(list));
-    const bars::QuickPad pad = ReadBack();
+    ASSERT_TRUE(Convert(list));
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 1u);
     EXPECT_EQ(pad.buttons[0].caption, "A");
     EXPECT_EQ(Report(), NativeText(Unconverted("SEND(\"x\")")));
@@ -238,7 +226,7 @@ TEST_F(QuickPad, MacroThatCannotBeTranslatedEndsThePad)
     PropertyList first = {"ButtonPad", "Columns", "\"3\""};
     const PropertyList macro = Button("\"Go\"", "\"Macro\"", "\"SEND(\\\"x\\\")\"");
     first.insert(first.end(), macro.begin(), macro.end());
-    EXPECT_FALSE(ConvertBar(first));
+    EXPECT_FALSE(Convert(first));
     EXPECT_FALSE(FileExists(Written(".tqp")));
 }
 
@@ -247,8 +235,8 @@ TEST_F(QuickPad, MacroFileThatCannotBeOpenedKeepsTheOperand)
     PropertyList list = {"ButtonPad", "Columns", "\"1\""};
     const PropertyList b = Button("\"Log&on\"", "\"Macro\"", "\"RUNMACRO(\\\"NONE.QTM\\\")\"");
     list.insert(list.end(), b.begin(), b.end());
-    ASSERT_TRUE(ConvertBar(list));
-    const bars::QuickPad pad = ReadBack();
+    ASSERT_TRUE(Convert(list));
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 1u);
     EXPECT_EQ(pad.buttons[0].actionId, ACTION_ID_MACRO);
     EXPECT_EQ(pad.buttons[0].value, "RUNMACRO(\"NONE.QTM\")");
@@ -259,26 +247,22 @@ TEST_F(QuickPad, MacroFileThatCannotBeOpenedKeepsTheOperand)
 // letter caption names it after that button's.
 TEST_F(QuickPad, MacrosAreNamedAfterTheCaption)
 {
-    TestDesk desk;
-    desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
-    platform::SetComponentLookup(&platform::RegistryComponentPath);
-    WriteFile(desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
-    m_converter.m_sourceSessionDir = desk.QimSessions();
+    InstallTranslator();
+    WriteFile(m_desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
     PropertyList list = {"ButtonPad", "Columns", "\"2\""};
     for (const PropertyList& b : {Button("\"Log&on\"", "\"Macro\"", "\"RUNMACRO(\\\"LOGON.QTM\\\")\""),
                                   Button("\"Other\"", "\"Bogus\""),
                                   Button("X", "\"Macro\"", "\"SEND(\\\"hi\\\")\"")})
         list.insert(list.end(), b.begin(), b.end());
-    const bool converted = ConvertBar(list);
-    platform::SetComponentLookup(nullptr);
+    const bool converted = Convert(list);
     ASSERT_TRUE(converted);
-    const bars::QuickPad pad = ReadBack();
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 2u);
     EXPECT_EQ(pad.buttons[0].actionId, ACTION_ID_MACRO);
-    EXPECT_EQ(pad.buttons[0].value, desk.Macros() + kSep + "Logon.tbm");
+    EXPECT_EQ(pad.buttons[0].value, m_desk.Macros() + kSep + "Logon.tbm");
     EXPECT_TRUE(FileExists(pad.buttons[0].value));
     EXPECT_EQ(pad.buttons[1].caption, "Other");
-    EXPECT_EQ(pad.buttons[1].value, desk.Macros() + kSep + "Other.tbm");
+    EXPECT_EQ(pad.buttons[1].value, m_desk.Macros() + kSep + "Other.tbm");
     EXPECT_TRUE(FileExists(pad.buttons[1].value));
     EXPECT_EQ(Report(), NativeText(Unconverted("Value=Bogus")));
 }
@@ -294,15 +278,15 @@ TEST_F(QuickPad, HostileInputEndsCleanly)
         const PropertyList b = Button("\"" + std::to_string(i) + "\"", i % 2 ? "\"Nothing\"" : "\"VTFunction\"");
         list.insert(list.end(), b.begin(), b.end());
     }
-    ASSERT_TRUE(ConvertBar(list));
-    const bars::QuickPad pad = ReadBack();
+    ASSERT_TRUE(Convert(list));
+    const formats::QuickPad pad = ReadBack();
     ASSERT_EQ(pad.buttons.size(), 501u);
     EXPECT_EQ(pad.buttons[0].caption.size(), 2000u);
     EXPECT_EQ(pad.buttons[1].value, "<x>");
     EXPECT_EQ(pad.buttons[2].actionId, 0);
 
     // A statement cut short after its first caption.
-    EXPECT_FALSE(ConvertBar({"ButtonPad", "Columns", "\"2\"", "Caption"}));
+    EXPECT_FALSE(Convert({"ButtonPad", "Columns", "\"2\"", "Caption"}));
     EXPECT_TRUE(m_notices.empty());
 }
 
@@ -313,31 +297,22 @@ TEST_F(QuickPad, HugePadSizeIsScaledFromItsFullPixelCount)
     // 2,000,000 columns of 88 pixels and 3,000,000 rows of 20: 176,000,010 x 60,000,010 pixels,
     // scaled in single precision to 528,000,064 x 180,000,016 units, of which the file keeps the
     // low 16 bits. Cutting the pixels to 16 bits first would give other numbers.
-    ASSERT_TRUE(ConvertBar(Pad({"Rows", "\"3000000\"", "Columns", "\"2000000\""}, 1)));
-    const bars::QuickPad pad = ReadBack();
+    ASSERT_TRUE(Convert(Pad({"Rows", "\"3000000\"", "Columns", "\"2000000\""}, 1)));
+    const formats::QuickPad pad = ReadBack();
     EXPECT_EQ(static_cast<std::uint16_t>(pad.width), 528000064u % 65536);
     EXPECT_EQ(static_cast<std::uint16_t>(pad.height), 180000016u % 65536);
     // Past the integer range the scaled value is the smallest integer, not undefined behaviour.
-    EXPECT_EQ(CQIUtility::ScalePixels(2000000000, true), std::numeric_limits<int>::min());
+    EXPECT_EQ(ScalePixels(2000000000, true), std::numeric_limits<int>::min());
 }
 
 TEST_F(QuickPad, FileThatCannotBeCreatedIsAFileError)
 {
-    const std::string missing = m_dir / "no-such-folder";
+    const std::string missing = m_desk.Path("no-such-folder");
     EXPECT_FALSE(m_converter.Convert(Pad({"Columns", "\"1\""}, 1), m_session.c_str(), missing.c_str()));
     ASSERT_EQ(m_notices.size(), 1u);
     EXPECT_EQ(Value("QuickPad", "CPType"), kAbsent);
-#ifndef _WIN32
-    // A disk that fills up while the pad is written: a file error, and no part of the pad is left.
-    m_notices.clear();
-    if (symlink("/dev/full", Written(".tqp").c_str()) == 0) {
-        EXPECT_FALSE(ConvertBar(Pad({"Columns", "\"1\""}, 1)));
-        EXPECT_EQ(m_notices.size(), 1u);
-        EXPECT_FALSE(FileExists(Written(".tqp")));
-    }
-#endif
     // A session path without a file name: nothing to name the pad after.
-    EXPECT_FALSE(m_converter.Convert(Pad({"Columns", "\"1\""}, 1), "", m_dir.Path().c_str()));
+    EXPECT_FALSE(m_converter.Convert(Pad({"Columns", "\"1\""}, 1), "", m_desk.Schemes().c_str()));
     EXPECT_EQ(m_converter.m_unconverted, 1);
 }
 

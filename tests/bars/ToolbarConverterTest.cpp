@@ -2,33 +2,22 @@
 // header, and the buttons that must be reported and left out.
 #include "actions/ActionIds.h"
 #include "actions/CQIMacroLibrary.h"
-#include "actions/MacroReportPath.h"
 #include "bars/ButtonImages.h"
 #include "bars/CQIToolbarConverter.h"
-#include "bars/ToolbarFile.h"
+#include "formats/Toolbar.h"
 #include "platform/Installer.h"
 
-#include "bars/BarHarness.h"
-#include "support/TestDesk.h"
+#include "support/ConverterDesk.h"
+
+#include <tuple>
 
 namespace {
 
 using namespace testing_support;
 
-class Toolbar : public BarHarness<CQIToolbarConverter> {
+class Toolbar : public ConverterTest<CQIToolbarConverter> {
 protected:
-    void TearDown() override
-    {
-        MacroReportPath().clear();
-        BarHarness::TearDown();
-    }
-    bars::Toolbar ReadBack()
-    {
-        bars::Toolbar toolbar;
-        std::string error;
-        EXPECT_TRUE(bars::ReadToolbar(ReadFile(Written(".ttb")), toolbar, error)) << error;
-        return toolbar;
-    }
+    formats::Toolbar ReadBack() const { return ReadWritten(".ttb", &formats::ReadToolbar); }
     static PropertyList Statement(std::initializer_list<PropertyList> items)
     {
         PropertyList list = {"ToolbarMapping", "Default", "False", "Uselargebuttons", "True", "Showbuttonedges",
@@ -47,22 +36,22 @@ protected:
 
 TEST_F(Toolbar, SeparatorMovesTheNextButtonAndCounts)
 {
-    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"3\"", "\"Hello\"", "\"hi^M\""), Separator(),
+    ASSERT_TRUE(Convert(Statement({Button("\"String\"", "\"3\"", "\"Hello\"", "\"hi^M\""), Separator(),
                                       Button("\"VTFunction\"", "\"12\"", "\"Find\"", "\"Find\"")})));
-    const std::string bytes = ReadFile(Written(".ttb"));
+    const formats::Toolbar toolbar = ReadBack();
     // Two buttons and one separator: 26 x 2 + 6 + 1 = 59.
-    const std::string header = std::string("QPAD\x01\x00\x00\x00\x00\x00\x00\x00\x00", 13) + Be16(2) + Be16(59) +
-                               Be16(30) + std::string("\x00\xFF\xFF\xFF", 4) + Counted("session") + Counted("nx3270");
-    EXPECT_EQ(bytes.substr(0, header.size()), header);
-    // The first button's block up to its images.
-    const std::string first = std::string("N\x03", 2) + Be16(40000) + Be16(0) + std::string("\x00\x00S\x02", 4) +
-                              Be16(0) + Counted("hi\r") + "\x01" + Be16(4) + Be16(8) + Be16(26) + Be16(32) + Be16(5) +
-                              Be16(10) + Be16(35) + Be16(42) + "\x02" + CountedZ("Hello");
-    EXPECT_EQ(bytes.substr(header.size(), first.size()), first);
-
-    const bars::Toolbar toolbar = ReadBack();
+    EXPECT_EQ(toolbar.buttonCount, 2u);
+    EXPECT_EQ(toolbar.itemSpace, 59u);
+    EXPECT_EQ(toolbar.name, "MYSESS");
     ASSERT_EQ(toolbar.buttons.size(), 2u);
-    const bars::ToolbarButton& second = toolbar.buttons[1];
+    const formats::ToolbarButton& first = toolbar.buttons[0];
+    EXPECT_EQ(std::make_tuple(first.actionId, first.value, first.tooltip, first.textColour),
+              std::make_tuple(std::uint16_t{40000}, std::string("hi\r"), std::string("Hello"), std::uint16_t{0}));
+    EXPECT_EQ(std::make_tuple(first.small.top, first.small.left, first.small.bottom, first.small.right),
+              std::make_tuple(4, 8, 26, 32));
+    EXPECT_EQ(std::make_tuple(first.large.top, first.large.left, first.large.bottom, first.large.right),
+              std::make_tuple(5, 10, 35, 42));
+    const formats::ToolbarButton& second = toolbar.buttons[1];
     EXPECT_EQ(second.small.left, 8 + 24 + 6);
     EXPECT_EQ(second.small.right, 38 + 24);
     EXPECT_EQ(second.large.left, 10 + 32 + 8);
@@ -70,7 +59,7 @@ TEST_F(Toolbar, SeparatorMovesTheNextButtonAndCounts)
     EXPECT_EQ(second.value, "<Find>");
     EXPECT_EQ(second.tooltip, "Find");
     // Four images per button: 224 bytes for the small ones, 380 for the large.
-    for (const bars::ToolbarButton& b : toolbar.buttons) {
+    for (const formats::ToolbarButton& b : toolbar.buttons) {
         EXPECT_EQ(b.images[0].size(), 224u);
         EXPECT_EQ(b.images[1].size(), 224u);
         EXPECT_EQ(b.images[2].size(), 380u);
@@ -80,7 +69,7 @@ TEST_F(Toolbar, SeparatorMovesTheNextButtonAndCounts)
 
     EXPECT_EQ(Value("QuickBar", "DependentSections"), "QuickBar1");
     EXPECT_EQ(Value("QuickBar", "CPType"), "QuickBar");
-    EXPECT_EQ(Value("QuickBar1", "QuickBarFile"), "session.ttb");
+    EXPECT_EQ(Value("QuickBar1", "QuickBarFile"), "MYSESS.ttb");
     EXPECT_EQ(Value("QuickBar", "LargeButtons"), "Yes");
     EXPECT_EQ(Value("QuickBar", "ToolTips"), "No");
     EXPECT_EQ(Report(), "");
@@ -88,12 +77,12 @@ TEST_F(Toolbar, SeparatorMovesTheNextButtonAndCounts)
 
 TEST_F(Toolbar, TooltipsMissingOrFromTheCommand)
 {
-    ASSERT_TRUE(ConvertBar(Statement({{"Mapto", "\"Sequence\"", "Bitmap", "\"40\"", "Value", "\"abc\""},
+    ASSERT_TRUE(Convert(Statement({{"Mapto", "\"Sequence\"", "Bitmap", "\"40\"", "Value", "\"abc\""},
                                       Button("\"Command\"", "\"27\"", "\"Ignored\"", "\"&Copy\""),
                                       Button("\"Command\"", "\"28\"", "\"Links\"", "\"Links\""),
                                       {"Mapto", "\"Nothing\"", "Bitmap", "\"7\"", "Mapto", "\"String\"", "Bitmap",
                                        "\"8\"", "Value", "\"z\""}})));
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 5u);
     EXPECT_EQ(toolbar.buttons[0].tooltip, "");
     EXPECT_EQ(toolbar.buttons[0].value, "abc");
@@ -146,18 +135,18 @@ TEST_F(Toolbar, ButtonsPassedOverLendTheirTooltipImageAndKind)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        ASSERT_TRUE(ConvertBar(Statement({row.items})));
-        const bars::Toolbar toolbar = ReadBack();
+        ASSERT_TRUE(Convert(Statement({row.items})));
+        const formats::Toolbar toolbar = ReadBack();
         ASSERT_EQ(toolbar.buttons.size(), 1u);
         EXPECT_EQ(toolbar.buttons[0].tooltip, row.tooltip);
         EXPECT_EQ(toolbar.buttons[0].images[0], bars::ButtonImage(row.image, bars::kButtonStrips[0]));
         EXPECT_EQ(Report(), NativeText(row.report));
-        ASSERT_TRUE(m_report.OpenEmpty(m_dir / "report.txt", true)); // the next row's own
+        ASSERT_TRUE(m_report.OpenEmpty(m_desk.Path("report.txt"), true)); // the next row's own
     }
     // A button written lends nothing: the next search starts with an empty tooltip and Bitmap text.
-    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"5\"", "\"Five\"", "\"a\""),
+    ASSERT_TRUE(Convert(Statement({Button("\"String\"", "\"5\"", "\"Five\"", "\"a\""),
                                       {"Mapto", "\"String\"", "Bitmap", "7", "Value", "\"b\""}})));
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 2u);
     EXPECT_EQ(toolbar.buttons[1].tooltip, "");
     EXPECT_EQ(toolbar.buttons[1].images[0], bars::ButtonImage(0, bars::kButtonStrips[0]));
@@ -191,9 +180,9 @@ TEST_F(Toolbar, ImageNumberIsAtoiOfTheUnquotedText)
 // Unquote: a bare Separator is counted as a button and placed as a separator.
 TEST_F(Toolbar, BareSeparatorIsCountedAsAButton)
 {
-    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"1\"", "\"a\"", "\"a\""), {"Mapto", "Separator"},
+    ASSERT_TRUE(Convert(Statement({Button("\"String\"", "\"1\"", "\"a\"", "\"a\""), {"Mapto", "Separator"},
                                       Button("\"String\"", "\"2\"", "\"b\"", "\"b\"")})));
-    bars::Toolbar toolbar = ReadBack();
+    formats::Toolbar toolbar = ReadBack();
     EXPECT_EQ(toolbar.buttonCount, 3u);
     EXPECT_EQ(toolbar.itemSpace, 26u * 3 + 1);
     ASSERT_EQ(toolbar.buttons.size(), 2u);
@@ -201,35 +190,31 @@ TEST_F(Toolbar, BareSeparatorIsCountedAsAButton)
     EXPECT_EQ(toolbar.buttons[1].large.left, 10 + 32 + 8);
 
     // Alone, it makes a toolbar file of one counted button and none written.
-    ASSERT_TRUE(ConvertBar(Statement({{"Mapto", "Separator"}})));
+    ASSERT_TRUE(Convert(Statement({{"Mapto", "Separator"}})));
     toolbar = ReadBack();
     EXPECT_EQ(toolbar.buttonCount, 1u);
     EXPECT_EQ(toolbar.itemSpace, 27u);
     EXPECT_TRUE(toolbar.buttons.empty());
-    EXPECT_EQ(Value("QuickBar1", "QuickBarFile"), "session.ttb");
+    EXPECT_EQ(Value("QuickBar1", "QuickBarFile"), "MYSESS.ttb");
 }
 
 // A macro is named after the button's Bitmap value as written, unquoted; after a button passed
 // over, a one-letter Bitmap value names it after that button's.
 TEST_F(Toolbar, MacrosAreNamedAfterTheImageNumberText)
 {
-    TestDesk desk;
-    desk.AddComponent(CQIMacroLibrary::kComponentId, QTCM_MACRO_TRANSLATOR);
-    platform::SetComponentLookup(&platform::RegistryComponentPath);
-    WriteFile(desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
-    m_converter.m_sourceSessionDir = desk.QimSessions();
-    const bool converted = ConvertBar(Statement({Button("\"Macro\"", "\"012\"", "\"Go\"", "\"RUNMACRO(\\\"LOGON.QTM\\\")\""),
+    InstallTranslator();
+    WriteFile(m_desk.QimSessions() + kSep + "LOGON.qtm", "SEND(\"me^M\")\r\n");
+    const bool converted = Convert(Statement({Button("\"Macro\"", "\"012\"", "\"Go\"", "\"RUNMACRO(\\\"LOGON.QTM\\\")\""),
                                                  {"Mapto", "\"Bogus\"", "Bitmap", "\"21\"", "Value", "\"x\""},
                                                  {"Mapto", "\"Macro\"", "Bitmap", "7", "Value", "\"SEND(\\\"hi\\\")\""}}));
-    platform::SetComponentLookup(nullptr);
     ASSERT_TRUE(converted);
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 2u);
     EXPECT_EQ(toolbar.buttons[0].actionId, ACTION_ID_MACRO);
-    EXPECT_EQ(toolbar.buttons[0].value, desk.Macros() + kSep + "012.tbm");
+    EXPECT_EQ(toolbar.buttons[0].value, m_desk.Macros() + kSep + "012.tbm");
     EXPECT_TRUE(FileExists(toolbar.buttons[0].value));
     EXPECT_EQ(toolbar.buttons[0].images[0], bars::ButtonImage(12, bars::kButtonStrips[0]));
-    EXPECT_EQ(toolbar.buttons[1].value, desk.Macros() + kSep + "21.tbm");
+    EXPECT_EQ(toolbar.buttons[1].value, m_desk.Macros() + kSep + "21.tbm");
     EXPECT_TRUE(FileExists(toolbar.buttons[1].value));
     EXPECT_EQ(toolbar.buttons[1].images[0], bars::ButtonImage(21, bars::kButtonStrips[0]));
     EXPECT_EQ(Report(), NativeText(Unconverted("Value=Bogus")));
@@ -238,10 +223,10 @@ TEST_F(Toolbar, MacrosAreNamedAfterTheImageNumberText)
 TEST_F(Toolbar, UnconvertibleButtonsAreReportedAndLeftOut)
 {
     // No macro translator is installed here, so inline macro text cannot be translated.
-    ASSERT_TRUE(ConvertBar(Statement({Button("\"Macro\"", "\"1\"", "\"Go\"", "\"SEND(\\\"x\\\")\""),
+    ASSERT_TRUE(Convert(Statement({Button("\"Macro\"", "\"1\"", "\"Go\"", "\"SEND(\\\"x\\\")\""),
                                       Button("\"Launch\"", "\"2\"", "\"Calc\"", "\"calc\""),
                                       Button("\"String\"", "\"3\"", "\"Ok\"", "\"ok\"")})));
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     EXPECT_EQ(toolbar.buttonCount, 3u); // counted before converting
     ASSERT_EQ(toolbar.buttons.size(), 1u);
     EXPECT_EQ(toolbar.buttons[0].tooltip, "Ok");
@@ -252,7 +237,7 @@ TEST_F(Toolbar, UnconvertibleButtonsAreReportedAndLeftOut)
 
 TEST_F(Toolbar, NoButtonNoFileButTheOptions)
 {
-    EXPECT_FALSE(ConvertBar(Statement({Separator(), Separator()})));
+    EXPECT_FALSE(Convert(Statement({Separator(), Separator()})));
     EXPECT_FALSE(FileExists(Written(".ttb")));
     EXPECT_EQ(Value("QuickBar", "DependentSections"), kAbsent);
     EXPECT_EQ(Value("QuickBar", "LargeButtons"), "Yes");
@@ -261,11 +246,11 @@ TEST_F(Toolbar, NoButtonNoFileButTheOptions)
 
 TEST_F(Toolbar, ImagesPastTheStripAreBlack)
 {
-    ASSERT_TRUE(ConvertBar(Statement({Button("\"String\"", "\"157\"", "\"last\"", "\"a\""),
+    ASSERT_TRUE(Convert(Statement({Button("\"String\"", "\"157\"", "\"last\"", "\"a\""),
                                       Button("\"String\"", "\"158\"", "\"past\"", "\"b\""),
                                       Button("\"String\"", "\"-1\"", "\"before\"", "\"c\""),
                                       Button("\"String\"", "\"99999999999\"", "\"far\"", "\"d\"")})));
-    const bars::Toolbar toolbar = ReadBack();
+    const formats::Toolbar toolbar = ReadBack();
     ASSERT_EQ(toolbar.buttons.size(), 4u);
     const std::size_t pixels = 104; // header and palette
     // Image 157 is the strip's last: framed, nothing black-only about it.
@@ -290,8 +275,8 @@ TEST_F(Toolbar, HostileInputEndsCleanly)
         list.insert(list.end(), b.begin(), b.end());
     }
     list.insert(list.end(), {"Mapto", "\"String\"", "Bitmap"}); // cut short
-    ASSERT_TRUE(ConvertBar(list));
-    const bars::Toolbar toolbar = ReadBack();
+    ASSERT_TRUE(Convert(list));
+    const formats::Toolbar toolbar = ReadBack();
     EXPECT_EQ(toolbar.buttonCount, 429u);
     EXPECT_EQ(toolbar.buttons.size(), 428u);
     EXPECT_EQ(toolbar.buttons.back().tooltip.size(), 2000u);

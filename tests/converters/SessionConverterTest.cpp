@@ -4,16 +4,13 @@
 #include "platform/Files.h"
 #include "platform/Profile.h"
 
-#include "support/TestDesk.h"
-#include "support/TestReport.h"
-
-#include <gtest/gtest.h>
+#include "support/ConverterDesk.h"
 
 namespace {
 
 using namespace testing_support;
 
-class SessionConverter : public ::testing::Test {
+class SessionConverter : public ConverterTest<CQISessionConverter> {
 protected:
     SessionConverter()
     {
@@ -22,17 +19,9 @@ protected:
                   "[TELNET]\r\nCPType=TCPIP\r\nDevModel=WINSOCK\r\nName=Telnet over TCP\r\n"
                   "[KERMIT]\r\nCPType=FTKERMIT\r\nName=Kermit\r\n");
         WriteFile(m_desk.Install() + kSep + "ENU" + kSep + "gi32.ini", "[TELNET]\r\nCPModule=TQTEL.DLL\r\n");
-        WriteFile(Target(), "[Session]\r\nTitle=\r\n");
-        EXPECT_TRUE(m_report.OpenEmpty(m_desk.Path("report.txt"), false));
-        m_converter.m_reportFile = &m_report;
+        EXPECT_TRUE(m_report.OpenEmpty(m_desk.Path("report.txt"), false)); // binary: lines end in "\n" everywhere
     }
 
-    std::string Target() const { return m_desk.Sessions() + kSep + "S.TDP"; }
-    bool Convert(const PropertyList& properties) { return m_converter.Convert(properties, Target().c_str(), ""); }
-    std::string Key(const char* section, const char* key)
-    {
-        return platform::ReadProfileValue(section, key, "<none>", Target(), 260);
-    }
     // The report lines written since the last call.
     std::string Report()
     {
@@ -45,20 +34,17 @@ protected:
         return fresh;
     }
 
-    TestDesk m_desk;
-    TestReport m_report;
-    CQISessionConverter m_converter;
     std::size_t m_reported = 0;
 };
 
 TEST_F(SessionConverter, SingleValueStatements)
 {
     EXPECT_TRUE(Convert({"Languages", "\"English\""}));
-    EXPECT_EQ(Key("Document ID", "Language"), "ENU");
+    EXPECT_EQ(Value("Document ID", "Language"), "ENU");
     Convert({"Languages", "\"Portuguese\""});
-    EXPECT_EQ(Key("Document ID", "Language"), "PTG");
+    EXPECT_EQ(Value("Document ID", "Language"), "PTG");
     Convert({"Languages", "\"Deutsch\""});
-    EXPECT_EQ(Key("Document ID", "Language"), "DEU");
+    EXPECT_EQ(Value("Document ID", "Language"), "DEU");
     Convert({"StatusBar", "True"});
     Convert({"NoSuchStatement", "1"});
     EXPECT_EQ(Report(), "Unconverted property:\tStatusBar=True\nUnreconnized property:\tNoSuchStatement\n");
@@ -77,52 +63,52 @@ TEST_F(SessionConverter, GroupsPropertiesAndWhatIsReported)
                         "Unconverted property:\tHorizontal=True\n"
                         "Unconverted property:\tScroll=\"Disabled\"\n"
                         "Unconverted property:\tFlow=\"Xon/Xoff\"\n");
-    EXPECT_EQ(Key("Terminal", "DispColumns"), "132");
-    EXPECT_EQ(Key("Terminal", "DispCouplingHorz"), "<none>");
-    EXPECT_EQ(Key("Connection", "Disconnect"), "FALSE");
+    EXPECT_EQ(Value("Terminal", "DispColumns"), "132");
+    EXPECT_EQ(Value("Terminal", "DispCouplingHorz"), kAbsent);
+    EXPECT_EQ(Value("Connection", "Disconnect"), "FALSE");
 }
 
 TEST_F(SessionConverter, GraphicsDisableLocatorAndProxies)
 {
     Convert({"Graphics", "NoSuchProperty", "1"});
-    EXPECT_EQ(Key("Terminal", "Name"), "VT340");
-    EXPECT_EQ(Key("Terminal", "TermModel"), "340");
-    WriteFile(Target(), "");
+    EXPECT_EQ(Value("Terminal", "Name"), "VT340");
+    EXPECT_EQ(Value("Terminal", "TermModel"), "340");
+    WriteFile(m_session, "");
     Convert({"graphics", "NoSuchProperty", "1"}); // the name as written decides
-    EXPECT_EQ(Key("Terminal", "TermModel"), "<none>");
+    EXPECT_EQ(Value("Terminal", "TermModel"), kAbsent);
 
     Convert({"Terminal", "DisableLocator", "False"});
-    EXPECT_EQ(Key("Terminal", "GenDisableLocatorMode"), "True");
-    WriteFile(Target(), "");
+    EXPECT_EQ(Value("Terminal", "GenDisableLocatorMode"), "True");
+    WriteFile(m_session, "");
     Convert({"Terminal", "DisableLocator", "\"x\""});
-    EXPECT_EQ(Key("Terminal", "GenDisableLocatorMode"), "<none>");
+    EXPECT_EQ(Value("Terminal", "GenDisableLocatorMode"), kAbsent);
 
     EXPECT_EQ(Report(), "Unreconnized property:\tNoSuchProperty\nUnreconnized property:\tNoSuchProperty\n"
                         "Unconverted property:\tDisableLocator=\"x\"\n");
     Convert({"Communications.Proxies", "UseFTPProxy", "False", "UseSOCKSProxy", "True", "UseTelnetProxy", "False"});
-    EXPECT_EQ(Key("Connection", "WhichProxy"), "2");
+    EXPECT_EQ(Value("Connection", "WhichProxy"), "2");
     Convert({"Communications.Proxies", "TelnetCommand", "\"x\\\"abcd\\\"\""});
-    EXPECT_EQ(Key("Connection", "TelnetCommand"), "abc");
+    EXPECT_EQ(Value("Connection", "TelnetCommand"), "abc");
     EXPECT_EQ(Report(), "");
 }
 
 TEST_F(SessionConverter, LookupKindsAndTheirRefusals)
 {
     Convert({"History", "MaximumSize", "\"Unlimited\""});
-    EXPECT_EQ(Key("Terminal", "HistMaxSize"), "Unlimited");
+    EXPECT_EQ(Value("Terminal", "HistMaxSize"), "Unlimited");
     Convert({"History", "MaximumSize", "\"512K\""});
-    EXPECT_EQ(Key("Terminal", "HistMaxSize"), "512");
+    EXPECT_EQ(Value("Terminal", "HistMaxSize"), "512");
     Convert({"History", "FileName", "\"C:\\\\QIM\\\\\"+\"hist.log\""});
-    EXPECT_EQ(Key("Terminal", "HistFilename"), m_desk.Sessions() + kSep + "hist.log");
+    EXPECT_EQ(Value("Terminal", "HistFilename"), m_desk.Sessions() + kSep + "hist.log");
     Convert({"Keyboard", "F3Key", "\"Setup\"", "Layout", "\"LK450\""});
-    EXPECT_EQ(Key("Terminal", "KeyF3"), "Compose");
+    EXPECT_EQ(Value("Terminal", "KeyF3"), "Compose");
     EXPECT_EQ(m_converter.GetKeyboardLayout(), "LK450");
     Convert({"FileTransfer", "FileType", "\"Binary\""});
-    EXPECT_EQ(Key("FT Settings Scheme", "FileTypeAutomatic"), "1");
+    EXPECT_EQ(Value("FT Settings Scheme", "FileTypeAutomatic"), "1");
     Convert({"FileTransfer.KermitOptions", "BlockCheck", "\"crc\""});
-    EXPECT_EQ(Key("File Transfer", "BlockCheck"), "CRC");
+    EXPECT_EQ(Value("File Transfer", "BlockCheck"), "CRC");
     Convert({"Printer", "ClosePrintJobIdleTimer", "\"5min\"", "Fontsize", "\"Current\""});
-    EXPECT_EQ(Key("Terminal", "PrntFinishPrintingIdleTimer"), "5 Min");
+    EXPECT_EQ(Value("Terminal", "PrntFinishPrintingIdleTimer"), "5 Min");
     Report();
     Convert({"FileTransfer", "FileType", "\"Other\""});
     Convert({"Printer", "ClosePrintJobIdleTimer", "\"3min\""});
@@ -132,14 +118,14 @@ TEST_F(SessionConverter, LookupKindsAndTheirRefusals)
 TEST_F(SessionConverter, ToolComponentsComeFromTheCatalogues)
 {
     Convert({"Communications", "Port", "\"Telnet\""});
-    EXPECT_EQ(Key("Connection", "CPType"), "TCPIP");
-    EXPECT_EQ(Key("Connection", "DevModel"), "WINSOCK");
-    EXPECT_EQ(Key("Connection", "CPModule"), "TQTEL.DLL");
-    EXPECT_EQ(Key("Connection", "Name"), "Telnet over TCP");
+    EXPECT_EQ(Value("Connection", "CPType"), "TCPIP");
+    EXPECT_EQ(Value("Connection", "DevModel"), "WINSOCK");
+    EXPECT_EQ(Value("Connection", "CPModule"), "TQTEL.DLL");
+    EXPECT_EQ(Value("Connection", "Name"), "Telnet over TCP");
     Convert({"FileTransfer", "Protocol", "\"Kermit\""});
-    EXPECT_EQ(Key("File Transfer", "CPType"), "FTKERMIT");
-    EXPECT_EQ(Key("File Transfer", "DevModel"), "<none>");
-    EXPECT_EQ(Key("File Transfer", "Name"), "Kermit");
+    EXPECT_EQ(Value("File Transfer", "CPType"), "FTKERMIT");
+    EXPECT_EQ(Value("File Transfer", "DevModel"), kAbsent);
+    EXPECT_EQ(Value("File Transfer", "Name"), "Kermit");
     Convert({"FileTransfer", "Protocol", "\"Zmodem\""}); // not in the catalogue
     EXPECT_EQ(Report(), "Unconverted property:\tProtocol=\"Zmodem\"\n");
 }
@@ -147,7 +133,7 @@ TEST_F(SessionConverter, ToolComponentsComeFromTheCatalogues)
 TEST_F(SessionConverter, StartupMacroThatCannotBeReadGivesUpTheStatement)
 {
     EXPECT_FALSE(Convert({"MacroOptions", "Startup", "\"" + m_desk.Path("missing.qtm") + "\""}));
-    EXPECT_EQ(Key("Session", "StartupScript"), "<none>");
+    EXPECT_EQ(Value("Session", "StartupScript"), kAbsent);
 }
 
 TEST_F(SessionConverter, OddListsNeverReadPastTheEnd)
@@ -155,7 +141,7 @@ TEST_F(SessionConverter, OddListsNeverReadPastTheEnd)
     EXPECT_TRUE(Convert({"Display", "Columns", "\"80\"", "Lines"}));
     EXPECT_TRUE(Convert({"Display"}));
     EXPECT_TRUE(Convert({"Display", "Columns"})); // two elements: a single-value statement
-    EXPECT_EQ(Key("Terminal", "DispColumns"), "80");
+    EXPECT_EQ(Value("Terminal", "DispColumns"), "80");
     EXPECT_EQ(Report(), "Unconverted property:\tLines=\nUnreconnized property:\tDisplay\n");
 }
 

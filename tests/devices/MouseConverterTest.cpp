@@ -2,7 +2,7 @@
 // are skipped silently, and a binding that breaks off without losing the ones after it.
 #include "devices/CQIMouseConverter.h"
 
-#include "devices/DeviceHarness.h"
+#include "support/ConverterDesk.h"
 
 #include <cstdlib>
 #include <regex>
@@ -11,7 +11,7 @@ namespace {
 
 using namespace testing_support;
 
-class MouseConverter : public DeviceHarness<CQIMouseConverter> {
+class MouseConverter : public ConverterDesk {
 protected:
     // The three keys of an event, "Action|ActionID|ActionString".
     std::string Keys(const std::string& event) const

@@ -1,4 +1,3 @@
-#include "discovery/CQIUtility.h"
 #include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +21,7 @@ TEST(Path, SplitPathIntoDriveFolderNameExtension)
         {"", "", "", "", ""},
     };
     for (const Case& c : cases) {
-        const CQIUtility::PathParts parts = CQIUtility::SplitPath(c.path);
+        const platform::PathParts parts = platform::SplitPath(c.path);
         EXPECT_EQ(parts.drive, c.drive) << c.path;
         EXPECT_EQ(parts.directory, c.directory) << c.path;
         EXPECT_EQ(parts.name, c.name) << c.path;
@@ -36,6 +35,9 @@ TEST(Path, SplitPathIntoDriveFolderNameExtension)
     EXPECT_TRUE(platform::EndsWithSeparator("C:\\"));
     EXPECT_FALSE(platform::EndsWithSeparator("a"));
     EXPECT_FALSE(platform::EndsWithSeparator(""));
+    // The name the files beside a session take: at most 255 characters, as a path splitter gives it.
+    EXPECT_EQ(platform::FileStem("C:\\dir\\file.txt"), "file");
+    EXPECT_EQ(platform::FileStem("/x/" + std::string(300, 'n') + ".TDP"), std::string(255, 'n'));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // and the scheme marker that every statement leaves behind.
 #include "display/CQIAttributeConverter.h"
 
-#include "display/ConverterHarness.h"
+#include "support/ConverterDesk.h"
 
 #include <sstream>
 
@@ -10,7 +10,7 @@ namespace {
 
 using namespace testing_support;
 
-class AttributeConverter : public ConverterHarness<CQIAttributeConverter> {
+class AttributeConverter : public ConverterTest<CQIAttributeConverter> {
 protected:
     void ExpectSchemeMarker() const
     {

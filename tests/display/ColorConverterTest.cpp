@@ -4,13 +4,13 @@
 #include "display/CQIAttributeConverter.h"
 #include "translator/ConverterRegistry.h"
 
-#include "display/ConverterHarness.h"
+#include "support/ConverterDesk.h"
 
 namespace {
 
 using namespace testing_support;
 
-class ColorConverter : public ConverterHarness<CQIColorConverter> {};
+class ColorConverter : public ConverterTest<CQIColorConverter> {};
 
 TEST_F(ColorConverter, EntryTakesItsThreeComponentsByPosition)
 {
@@ -81,7 +81,7 @@ TEST_F(ColorConverter, KeyWithoutValueAtTheEnd)
     Convert({"Display.Colors", "VTColorIndex"});
     Convert({"Display.Colors"});
     EXPECT_EQ(Report(), NativeText(Unconverted("Useexactcolors=") + Unconverted("VTColorIndex=")));
-    EXPECT_FALSE(FileExists(m_session));
+    EXPECT_EQ(ReadFile(m_session), "[Session]\r\nTitle=\r\n"); // no key written
 }
 
 TEST_F(ColorConverter, RegistryMakesOneConverterPerDisplayGroup)

@@ -1,8 +1,8 @@
 // A session with a button pad and a toolbar, translated through the library's exports, compared
 // with files written by hand: the session file, the report, and the QuickPad and toolbar bytes
 // (image pixels included, the strips being ours), given as annotated hexadecimal text.
-#include "bars/QuickPadFile.h"
-#include "bars/ToolbarFile.h"
+#include "formats/QuickPad.h"
+#include "formats/Toolbar.h"
 #include "support/GoldenTranslation.h"
 #include "support/HexBytes.h"
 
@@ -18,21 +18,6 @@ struct GoldenBars : GoldenTranslation {
     GoldenBars() : GoldenTranslation("bars") {}
 };
 
-// Equal bytes, or both files shown field by field.
-template <typename Dump>
-void ExpectSameFile(const std::string& actual, const std::string& expected, Dump dump)
-{
-    if (actual == expected)
-        return;
-    std::string actualText, expectedText, error;
-    if (!dump(actual, actualText, error))
-        actualText = "(unreadable: " + error + ")";
-    if (!dump(expected, expectedText, error))
-        expectedText = "(unreadable: " + error + ")";
-    EXPECT_EQ(actualText, expectedText);
-    ADD_FAILURE() << HexDifference(expected, actual);
-}
-
 TEST_F(GoldenBars, PadAndToolbarMatchTheHandWrittenFiles)
 {
     TestDesk desk;
@@ -44,18 +29,18 @@ TEST_F(GoldenBars, PadAndToolbarMatchTheHandWrittenFiles)
     EXPECT_EQ(unrecognized, 0u);
 
     ExpectSameFile(ReadFile(desk.Schemes() + kSep + "Bars.ttb"), HexBytes(ReadFile(GoldenFile("Bars.ttb.hex"))),
-                   bars::DumpToolbar);
+                   formats::DumpToolbar);
     const std::string pad = ReadFile(desk.Schemes() + kSep + "Bars.tqp");
 #ifdef _WIN32
     // The pad's positions come from the platform's font metrics; the expected file holds those of
     // the fixed metrics (96 pixels per inch, 8 x 9 pixels per "W"). Here only its buttons are checked.
-    bars::QuickPad read;
-    std::string error;
-    ASSERT_TRUE(bars::ReadQuickPad(pad, read, error)) << error;
+    formats::QuickPad read;
+    const formats::ReadResult result = formats::ReadQuickPad(pad, read);
+    ASSERT_TRUE(result) << result.Describe();
     ASSERT_EQ(read.buttons.size(), 4u);
     EXPECT_EQ(read.buttons[3].caption, "Twice");
 #else
-    ExpectSameFile(pad, HexBytes(ReadFile(GoldenFile("Bars.tqp.hex"))), bars::DumpQuickPad);
+    ExpectSameFile(pad, HexBytes(ReadFile(GoldenFile("Bars.tqp.hex"))), formats::DumpQuickPad);
 #endif
 }
 

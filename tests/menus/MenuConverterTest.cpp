@@ -1,8 +1,10 @@
 // The menu converter as the dispatcher uses it: where the document goes and how the session file
 // names it, what a missing TORQA! menu does, and the menu path table read through the example
 // TORQA! main menu.
-#include "menus/MenuHarness.h"
+#include "menus/MenuDesk.h"
+#include "menus/MenuPaths.h"
 #include "platform/Notice.h"
+#include "platform/Profile.h"
 #include "translator/ConverterRegistry.h"
 
 #include <vector>
@@ -11,7 +13,12 @@ namespace {
 
 using namespace testing_support;
 
-class MenuConverter : public MenuHarness {
+std::string SessionValueOf(const std::string& session, const std::string& key)
+{
+    return platform::ReadProfileValue("Session", key, "<absent>", session);
+}
+
+class MenuConverter : public MenuDesk {
 protected:
     std::string SessionFile(const std::string& name)
     {
@@ -38,13 +45,13 @@ void PrintTo(const Mapped& m, std::ostream* os)
 Mapped Map(const CQIMenuConverter& converter, const std::string& source)
 {
     Mapped m{false, source, 99, "unset", 9};
-    m.ok = converter.MapMenuPath(m.path, m.id, m.caption, m.itemFlag);
+    m.ok = MapMenuPath(converter.MenuTemplate(), m.path, m.id, m.caption, m.itemFlag);
     return m;
 }
 
 TEST_F(MenuConverter, MenuPathTableThroughTheTorqaMenu)
 {
-    const CQIMenuConverter& c = *m_converter;
+    const CQIMenuConverter& c = m_converter;
     EXPECT_EQ(Map(c, "File"), (Mapped{true, "&File", -1, "&File", 0}));
     EXPECT_EQ(Map(c, "File.Print"), (Mapped{true, "&File.&Print...\tCtrl+P", 57607, "&Print...\tCtrl+P", 1}));
     // "&" marks and "%s" go before the look-up; a "+" drops the last two characters.
@@ -67,19 +74,19 @@ TEST_F(MenuConverter, MenuPathTableThroughTheTorqaMenu)
 TEST_F(MenuConverter, DocumentBesideTheSessionAndTheTwoKeys)
 {
     const std::string session = SessionFile("Work.tdp");
-    EXPECT_TRUE(m_converter->Convert({"Menus", "Position", "\"File\"", "Hide", "True"}, session.c_str(),
+    EXPECT_TRUE(m_converter.Convert({"Menus", "Position", "\"File\"", "Hide", "True"}, session.c_str(),
                                      m_desk.Schemes().c_str()));
     EXPECT_EQ(ReadFile(m_desk.Schemes() + kSep + "WORK.cmu"),
               std::string(kStart) +
                   "<Submenu Caption=\"&amp;File\" Intrinsic=\"true\" Hidden=\"True\" Position=\"&amp;File\"  />"
                   "</Menu>" + kDefaultSystemMenu + kEnd);
-    EXPECT_EQ(SessionValue(session, "Menu"), "WORK.cmu");
-    EXPECT_EQ(SessionValue(session, "UseCustomMenu"), "1");
+    EXPECT_EQ(SessionValueOf(session, "Menu"), "WORK.cmu");
+    EXPECT_EQ(SessionValueOf(session, "UseCustomMenu"), "1");
     // The keys follow the section's existing key.
     EXPECT_EQ(ReadFile(session), "[Session]\r\nTitle=\r\nMenu=WORK.cmu\r\nUseCustomMenu=1\r\n");
 
     // A second statement for the same session writes the same document again, and the same keys.
-    EXPECT_TRUE(m_converter->Convert({"SystemMenu", "SystemMenu", "Close", "False"}, session.c_str(),
+    EXPECT_TRUE(m_converter.Convert({"SystemMenu", "SystemMenu", "Close", "False"}, session.c_str(),
                                      m_desk.Schemes().c_str()));
     EXPECT_EQ(ReadFile(m_desk.Schemes() + kSep + "WORK.cmu"),
               std::string(kStart) + "</Menu><SystemMenu Close=\"False\"  />" + kEnd);
@@ -90,14 +97,14 @@ TEST_F(MenuConverter, DocumentNames)
 {
     // Every "TDP" of the upper-cased name becomes "cmu".
     const std::string twice = SessionFile("TDPX.TDP");
-    EXPECT_TRUE(m_converter->Convert({"Menus"}, twice.c_str(), m_desk.Schemes().c_str()));
+    EXPECT_TRUE(m_converter.Convert({"Menus"}, twice.c_str(), m_desk.Schemes().c_str()));
     EXPECT_TRUE(FileExists(m_desk.Schemes() + kSep + "cmuX.cmu"));
-    EXPECT_EQ(SessionValue(twice, "Menu"), "cmuX.cmu");
+    EXPECT_EQ(SessionValueOf(twice, "Menu"), "cmuX.cmu");
     // A scheme directory ending in a separator gives a doubled one, which the file system takes.
     const std::string mixed = SessionFile("mixed.Tdp");
-    EXPECT_TRUE(m_converter->Convert({"Menus"}, mixed.c_str(), (m_desk.Schemes() + kSep).c_str()));
+    EXPECT_TRUE(m_converter.Convert({"Menus"}, mixed.c_str(), (m_desk.Schemes() + kSep).c_str()));
     EXPECT_TRUE(FileExists(m_desk.Schemes() + kSep + "MIXED.cmu"));
-    EXPECT_EQ(SessionValue(mixed, "Menu"), "MIXED.cmu");
+    EXPECT_EQ(SessionValueOf(mixed, "Menu"), "MIXED.cmu");
 }
 
 TEST_F(MenuConverter, DocumentThatCannotBeCreatedWritesNoKeys)
@@ -106,10 +113,10 @@ TEST_F(MenuConverter, DocumentThatCannotBeCreatedWritesNoKeys)
     platform::SetNoticeHandler(&CollectNotice, &notices);
     const std::string session = SessionFile("Lost.TDP");
     const std::string missing = m_desk.Path("no-such-folder");
-    EXPECT_FALSE(m_converter->Convert({"Menus"}, session.c_str(), missing.c_str()));
+    EXPECT_FALSE(m_converter.Convert({"Menus"}, session.c_str(), missing.c_str()));
     platform::SetNoticeHandler(nullptr, nullptr);
-    EXPECT_EQ(SessionValue(session, "Menu"), "<absent>");
-    EXPECT_EQ(SessionValue(session, "UseCustomMenu"), "<absent>");
+    EXPECT_EQ(SessionValueOf(session, "Menu"), "<absent>");
+    EXPECT_EQ(SessionValueOf(session, "UseCustomMenu"), "<absent>");
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_NE(notices[0].find("LOST.cmu"), std::string::npos) << notices[0];
     EXPECT_EQ(Report(), "");
@@ -126,36 +133,36 @@ TEST_F(MenuConverter, MenusAndSystemMenuShareOneConverter)
 
 // Without the TORQA! menu no path maps: the first entry ends the walk, and a system-menu part
 // after it is lost; a statement without entries keeps its system-menu part.
-class MenuConverterWithoutMenu : public MenuHarness {
+class MenuConverterWithoutMenu : public MenuDesk {
 protected:
-    MenuConverterWithoutMenu() : MenuHarness(false) {}
+    MenuConverterWithoutMenu() : MenuDesk(false) {}
 };
 
 TEST_F(MenuConverterWithoutMenu, EntriesEndTheWalkButTheDocumentIsWritten)
 {
-    EXPECT_EQ(m_converter->MenuTemplate(), nullptr);
+    EXPECT_EQ(m_converter.MenuTemplate(), nullptr);
     int id = 0, flag = 0;
     std::string path = "File", caption;
-    EXPECT_FALSE(m_converter->MapMenuPath(path, id, caption, flag));
+    EXPECT_FALSE(MapMenuPath(m_converter.MenuTemplate(), path, id, caption, flag));
 
     const std::string session = m_desk.Sessions() + kSep + "Bare.TDP";
     WriteFile(session, "");
-    EXPECT_TRUE(m_converter->Convert({"Menus", "Position", "\"File\"", "Hide", "True", "SystemMenu", "SystemMenu",
+    EXPECT_TRUE(m_converter.Convert({"Menus", "Position", "\"File\"", "Hide", "True", "SystemMenu", "SystemMenu",
                                       "Close", "False"},
                                      session.c_str(), m_desk.Schemes().c_str()));
     EXPECT_EQ(ReadFile(m_desk.Schemes() + kSep + "BARE.cmu"), std::string(kStart) + "</Menu>" + kDefaultSystemMenu + kEnd);
-    EXPECT_EQ(SessionValue(session, "Menu"), "BARE.cmu");
-    EXPECT_EQ(SessionValue(session, "UseCustomMenu"), "1");
+    EXPECT_EQ(SessionValueOf(session, "Menu"), "BARE.cmu");
+    EXPECT_EQ(SessionValueOf(session, "UseCustomMenu"), "1");
     EXPECT_EQ(Document({"Menus", "Reset", "False", "SystemMenu", "SystemMenu", "Close", "False"}),
               std::string(kStart) + "</Menu><SystemMenu Close=\"False\"  />" + kEnd);
 }
 
-class MenuConverterNoInstallation : public MenuHarness {
+class MenuConverterNoInstallation : public MenuDesk {
 protected:
-    MenuConverterNoInstallation() : MenuHarness(true, NoInstallPath()) {}
-    static TestDesk::Options NoInstallPath()
+    MenuConverterNoInstallation() : MenuDesk(true, NoInstallPath()) {}
+    static DeskOptions NoInstallPath()
     {
-        TestDesk::Options options;
+        DeskOptions options;
         options.withInstallPath = false;
         return options;
     }
@@ -163,7 +170,7 @@ protected:
 
 TEST_F(MenuConverterNoInstallation, UnknownInstallationMeansNoMenu)
 {
-    EXPECT_EQ(m_converter->MenuTemplate(), nullptr);
+    EXPECT_EQ(m_converter.MenuTemplate(), nullptr);
 }
 
 } // namespace

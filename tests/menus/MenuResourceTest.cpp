@@ -177,21 +177,5 @@ TEST(MenuResource, CutShortLibrariesNeverReadPastTheirEnd)
 
 // Every byte of the libraries' headers and resource section (from 0xA00 on) overwritten in turn
 // with 0x00 and 0xFF: any answer but a crash or a read past the bytes.
-TEST(MenuResource, CorruptedLibrariesAreReadSafely)
-{
-    for (const char* name : {"torqa64.dlr", "extended.dlr"}) {
-        std::string image = Library(name);
-        for (std::size_t at = 0; at < image.size(); at = at == 0x1FF ? 0xA00 : at + 1) {
-            const char keep = image[at];
-            for (char value : {'\x00', '\xFF'}) {
-                image[at] = value;
-                std::string error;
-                if (auto menu = platform::ReadMenuResource(image, 130, error))
-                    Caption(*menu, 57601, platform::kMenuByCommand);
-            }
-            image[at] = keep;
-        }
-    }
-}
 
 } // namespace

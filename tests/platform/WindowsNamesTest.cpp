@@ -3,7 +3,7 @@
 // run under Wine, whose file system has the Windows rules of its own.
 #include "platform/FileSystem.h"
 #include "platform/Files.h"
-#include "translator/CQITranslator.h"
+#include "platform/OutputNames.h"
 
 #include "support/TestSupport.h"
 
@@ -95,11 +95,11 @@ TEST_F(CopiedDesk, FreeNamesCountOtherCasesAsTaken)
     WriteFile(dir / "demo.tdp", "");
     WriteFile(dir / "DEMO1.TDP", "");
     const std::string folder = dir.Path() + testing_support::kSep;
-    EXPECT_EQ(CQITranslator::BuildOutputPath("Demo.qtc", folder.c_str(), ".TDP"), folder + "Demo2.TDP");
+    EXPECT_EQ(platform::BuildOutputPath("Demo.qtc", folder.c_str(), ".TDP"), folder + "Demo2.TDP");
     // Past the first few names the folder is listed once: the listing folds case the same way.
     for (int n = 2; n < 12; ++n)
         WriteFile(dir / ("dEMO" + std::to_string(n) + ".tdp"), "");
-    EXPECT_EQ(CQITranslator::BuildOutputPath("Demo.qtc", folder.c_str(), ".TDP"), folder + "Demo12.TDP");
+    EXPECT_EQ(platform::BuildOutputPath("Demo.qtc", folder.c_str(), ".TDP"), folder + "Demo12.TDP");
 }
 
 TEST_F(CopiedDesk, ACallKeepsItsListingsTrue)

@@ -1,8 +1,23 @@
 #include "support/GoldenTranslation.h"
 
+#include "support/HexBytes.h"
+
 #include <sstream>
 
 namespace testing_support {
+
+void ExpectSameFile(const std::string& actual, const std::string& expected, FileDump dump)
+{
+    if (actual == expected)
+        return;
+    auto text = [dump](const std::string& bytes) {
+        std::string shown;
+        const formats::ReadResult read = dump(bytes, shown);
+        return read ? shown : "(unreadable " + read.Describe() + ")";
+    };
+    EXPECT_EQ(text(actual), text(expected));
+    ADD_FAILURE() << HexDifference(expected, actual);
+}
 
 void GoldenTranslation::Translate(const TestDesk& desk, const std::string& name)
 {

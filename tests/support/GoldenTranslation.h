@@ -1,12 +1,20 @@
 #pragma once
 // A session written by hand, translated through the library's exports on a desk of the test's
 // own, and the files written by hand that say what the translation must write.
+#include "formats/ReadResult.h"
 #include "support/LoadedLibrary.h"
 #include "support/TestDesk.h"
 
 #include <string>
+#include <string_view>
 
 namespace testing_support {
+
+// A format's text dump (src/formats).
+using FileDump = formats::ReadResult (*)(std::string_view bytes, std::string& text);
+// Equal bytes; or a failure that shows both files field by field through dump, then in hexadecimal
+// from their first difference on.
+void ExpectSameFile(const std::string& actual, const std::string& expected, FileDump dump);
 
 class GoldenTranslation : public LoadedLibrary {
 protected:

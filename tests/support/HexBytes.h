@@ -41,6 +41,12 @@ inline std::string HexBytes(const std::string& text)
     return bytes;
 }
 
+// Big-endian fields written by hand: a 16-bit value, a counted string, and one counted with its
+// terminating zero.
+inline std::string Be16(unsigned v) { return {static_cast<char>((v >> 8) & 0xFF), static_cast<char>(v & 0xFF)}; }
+inline std::string Counted(const std::string& text) { return Be16(static_cast<unsigned>(text.size())) + text; }
+inline std::string CountedZ(const std::string& text) { return Counted(text + '\0'); }
+
 // Both files in hexadecimal, 16 bytes a line, from the line of the first difference on.
 inline std::string HexDifference(const std::string& expected, const std::string& actual)
 {

@@ -99,16 +99,4 @@ TEST(StatementReader, VtEditingKeypadAddsFiveMappingsOnlyWhenAskedFirst)
               "PCKey=\"End [123]\", MapTo=\"Sequence\", Value=\"\xAB" "Prev\xBB\" ");
 }
 
-TEST(StatementReader, SurvivesHostileBytes)
-{
-    std::string noise;
-    for (int i = 0; i < 20000; ++i)
-        noise.push_back(static_cast<char>((i * 7919) % 256));
-    const Statements statements = Read(noise + "\n)\n(((\n\"\"\"\n");
-    std::size_t total = 0;
-    for (const std::string& s : statements)
-        total += s.size();
-    EXPECT_LE(total, noise.size() + 16);
-}
-
 } // namespace

@@ -5,7 +5,7 @@
 #include "platform/Files.h"
 #include "platform/Notice.h"
 #include "translator/CQITranslator.h"
-#include "translator/Report.h"
+#include "converters/ReportLines.h"
 
 #include "support/TestDesk.h"
 

@@ -1,32 +1,44 @@
 #include "FileReaders.h"
 
-#include "devices/KeyMapFormat.h"
-#include "menus/MenuDocumentDump.h"
-#include "bars/QuickPadFile.h"
-#include "bars/ToolbarFile.h"
+#include "formats/KeyMap.h"
+#include "formats/MenuDocument.h"
+#include "formats/QuickPad.h"
+#include "formats/Toolbar.h"
 #include "platform/AsciiCase.h"
-#include "discovery/CQIUtility.h"
+#include "platform/FileSystem.h"
 #include "platform/Files.h"
+#include "platform/Keyboard.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
+formats::ReadResult DumpKeyMap(std::string_view bytes, std::string& text)
+{
+    return formats::DumpKeyMap(bytes, text, &platform::KeyNameForScanCode); // keys named as this system names them
+}
+
+struct Inspector {
+    const char* extension; // with its dot, compared ignoring case
+    const char* what;      // "key map", for messages
+    formats::ReadResult (*dump)(std::string_view bytes, std::string& text);
+};
+
 // One row per binary or document format the migration writes.
 const Inspector kInspectors[] = {
-    {".tkm", "key map", DumpKeyMap},
-    {".cmu", "custom menu document", &DumpMenuDocument},
-    {".tqp", "QuickPad", &bars::DumpQuickPad},
-    {".ttb", "toolbar", &bars::DumpToolbar},
-    {nullptr, nullptr, nullptr}, // end of the table
+    {".tkm", "key map", &DumpKeyMap},
+    {".cmu", "custom menu document", &formats::menu::DumpMenuDocument},
+    {".tqp", "QuickPad", &formats::DumpQuickPad},
+    {".ttb", "toolbar", &formats::DumpToolbar},
 };
 
 const Inspector* InspectorFor(const std::string& path)
 {
-    const std::string extension = CQIUtility::SplitPath(path).extension;
-    for (const Inspector* row = kInspectors; row->extension; ++row)
-        if (EqualsNoCase(extension, row->extension))
-            return row;
+    const std::string extension = platform::SplitPath(path).extension;
+    for (const Inspector& row : kInspectors)
+        if (EqualsNoCase(extension, row.extension))
+            return &row;
     return nullptr;
 }
 
@@ -37,8 +49,8 @@ int InspectFile(const std::string& path)
     const Inspector* inspector = InspectorFor(path);
     if (!inspector) {
         std::string known;
-        for (const Inspector* row = kInspectors; row->extension; ++row)
-            known += std::string(known.empty() ? "" : ", ") + row->extension;
+        for (const Inspector& row : kInspectors)
+            known += std::string(known.empty() ? "" : ", ") + row.extension;
         std::fprintf(stderr, "qtcm: %s: no reader for this kind of file (known: %s)\n", path.c_str(),
                      known.empty() ? "none yet" : known.c_str());
         return 2;
@@ -48,9 +60,9 @@ int InspectFile(const std::string& path)
         std::fprintf(stderr, "qtcm: %s: cannot read the file\n", path.c_str());
         return 2;
     }
-    std::string text, error;
-    if (!inspector->dump(bytes, text, error)) {
-        std::fprintf(stderr, "qtcm: %s: not a %s: %s\n", path.c_str(), inspector->what, error.c_str());
+    std::string text;
+    if (const formats::ReadResult read = inspector->dump(bytes, text); !read) {
+        std::fprintf(stderr, "qtcm: %s: not a %s: %s\n", path.c_str(), inspector->what, read.Describe().c_str());
         return 1;
     }
     std::fputs(text.c_str(), stdout);

@@ -1,9 +1,8 @@
 #include "Menus.h"
 
-#include "discovery/CQIUtility.h"
-#include "menus/CQIMenuConverter.h"
 #include "menus/MenuPaths.h"
 #include "platform/Menus.h"
+#include "platform/TorqaServices.h"
 
 #include <cstdio>
 #include <set>
@@ -20,19 +19,12 @@ std::string Shown(const std::string& caption)
     return shown;
 }
 
-std::string Caption(const platform::MenuTemplate& menu, unsigned item, unsigned flags)
-{
-    char buffer[512] = "";
-    const int copied = menu.GetMenuString(item, buffer, sizeof buffer, flags);
-    return std::string(buffer, copied > 0 ? static_cast<std::size_t>(copied) : 0);
-}
-
 } // namespace
 
 int ShowMenus()
 {
     std::string install;
-    if (!CQIUtility().GetLocation(CQIUtility::kTorqaInstallPath, install)) {
+    if (!platform::TorqaInstallPath(install)) {
         std::printf("The TORQA! installation path is unknown: no menu, and no menu path maps.\n");
         return 1;
     }
@@ -45,7 +37,7 @@ int ShowMenus()
     }
     std::printf("TORQA! menu: menu 130 of %s\n\nTop-level menus, by position:\n", library.c_str());
     for (unsigned position = 0; position < 7; ++position) {
-        const std::string caption = Caption(*menu, position, platform::kMenuByPosition);
+        const std::string caption = MenuCaption(*menu, position, platform::kMenuByPosition);
         std::printf("  %u  %s\n", position, caption.empty() ? "(none)" : Shown(caption).c_str());
     }
 
@@ -53,16 +45,15 @@ int ShowMenus()
     std::set<int> shown;
     for (const MenuPathRow& row : kMenuPaths)
         if (row.id > 0 && shown.insert(row.id).second) {
-            const std::string caption = Caption(*menu, static_cast<unsigned>(row.id), platform::kMenuByCommand);
+            const std::string caption = MenuCaption(*menu, static_cast<unsigned>(row.id), platform::kMenuByCommand);
             std::printf("  %5d  %s\n", row.id, caption.empty() ? "(not in the menu)" : Shown(caption).c_str());
         }
 
     std::printf("\nQIM! menu paths and their TORQA! paths:\n");
-    const CQIMenuConverter converter; // reads the same menu, as a migration does
     for (const MenuPathRow& row : kMenuPaths) {
         std::string path = row.path, caption;
         int id = 0, itemFlag = 0;
-        const bool mapped = converter.MapMenuPath(path, id, caption, itemFlag);
+        const bool mapped = MapMenuPath(menu.get(), path, id, caption, itemFlag);
         const std::string quoted = std::string(1, '"').append(row.path).append(1, '"');
         std::printf("  %-40s %s\n", quoted.c_str(), mapped ? Shown(path).c_str() : "(not mapped)");
     }

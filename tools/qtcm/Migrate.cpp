@@ -1,6 +1,5 @@
 // qtcm migrate: every file named, and every QIM! session file in every folder named, translated
 // through the library, with what became of each and a summary.
-#include "discovery/CQIUtility.h"
 #include "Commands.h"
 
 #include "Desk.h"
@@ -88,7 +87,7 @@ public:
     {
         if (!platform::EndsWithSeparator(m_folder))
             m_folder.push_back(platform::kPathSeparator);
-        m_stem = CQIUtility::SplitPath(source).name;
+        m_stem = platform::SplitPath(source).name;
         m_watch = m_folder.size() + m_stem.size() + 4 >= kBuffer - 1;
         if (m_watch)
             m_before = Candidates();

@@ -1,7 +1,8 @@
 #include "Preview.h"
 
-#include "bars/BarPreview.h"
-#include "discovery/CQIUtility.h"
+#include "formats/BarPreview.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -28,9 +29,17 @@ int PreviewFile(const std::vector<std::string>& arguments)
         std::fprintf(stderr, "qtcm: %s: cannot read the file\n", input.c_str());
         return 2;
     }
-    std::string svg, error;
-    if (!bars::PreviewSvg(CQIUtility::SplitPath(input).extension, bytes, svg, error)) {
-        std::fprintf(stderr, "qtcm: %s: %s\n", input.c_str(), error.c_str());
+    const std::string extension = platform::SplitPath(input).extension;
+    const bool pad = EqualsNoCase(extension, ".tqp");
+    if (!pad && !EqualsNoCase(extension, ".ttb")) {
+        std::fprintf(stderr, "qtcm: %s: only QuickPads (.tqp) and toolbars (.ttb) have a preview\n", input.c_str());
+        return 1;
+    }
+    std::string svg;
+    const formats::ReadResult read = pad ? formats::QuickPadPreview(bytes, svg) : formats::ToolbarPreview(bytes, svg);
+    if (!read) {
+        std::fprintf(stderr, "qtcm: %s: not a %s: %s\n", input.c_str(), pad ? "QuickPad" : "toolbar",
+                     read.Describe().c_str());
         return 1;
     }
     platform::File file;

@@ -1,0 +1,24 @@
+// Fuzzing the QuickPad's reader, dump and preview. The reader checks every field the layout fixes,
+// so what it accepts the writer writes again byte for byte.
+#include "formats/BarPreview.h"
+#include "formats/QuickPad.h"
+
+#include "FuzzCheck.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    formats::QuickPad pad;
+    const formats::ReadResult read = formats::ReadQuickPad(bytes, pad);
+    CheckRefusal(read, size);
+    std::string text;
+    Require(formats::DumpQuickPad(bytes, text).status == read.status);
+    Require(formats::QuickPadPreview(bytes, text).status == read.status);
+    if (read)
+        Require(formats::QuickPadBytes(pad) == bytes);
+    return 0;
+}
