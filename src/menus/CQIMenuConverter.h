@@ -23,7 +23,11 @@ public:
     // "UseCustomMenu" keys; answers whether the document was written.
     bool Convert(const PropertyList& properties, const char* outputSessionPath, const char* schemeDirectory) override;
 
-    // The document (MenuDocument.cpp).
+    // The document (MenuDocument.cpp). A document that would pass kLargestMenuDocument bytes (only
+    // submenus nested thousands deep come near it) is not written: BuildMenuDocument throws
+    // MenuDocumentTooLarge, and WriteMenuDocument says so in a notice and answers false.
+    static constexpr std::size_t kLargestMenuDocument = std::size_t{16} << 20;
+    struct MenuDocumentTooLarge {};
     bool WriteMenuDocument(const PropertyList& tokens, const std::string& documentPath);
     std::string BuildMenuDocument(const PropertyList& tokens); // the text WriteMenuDocument writes
     bool WriteMenuBody(const PropertyList& tokens, int& index, std::string& document, std::uint16_t& systemMenuFlag);

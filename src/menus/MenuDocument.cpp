@@ -5,6 +5,7 @@
 #include "menus/MenuPaths.h"
 #include "platform/AsciiCase.h"
 #include "platform/Files.h"
+#include "platform/Notice.h"
 
 namespace menu = formats::menu;
 using menu::AppendAttribute;
@@ -45,7 +46,16 @@ std::string CQIMenuConverter::BuildMenuDocument(const PropertyList& tokens)
 
 bool CQIMenuConverter::WriteMenuDocument(const PropertyList& tokens, const std::string& documentPath)
 {
-    return platform::SaveOutputFile(documentPath, BuildMenuDocument(tokens));
+    std::string document;
+    try {
+        document = BuildMenuDocument(tokens);
+    } catch (const MenuDocumentTooLarge&) {
+        platform::ShowNotice("The menu statement nests its submenus so deep that its menu document would pass " +
+                             std::to_string(kLargestMenuDocument >> 20) + " MB: no menu document is written for \"" +
+                             documentPath + "\".");
+        return false;
+    }
+    return platform::SaveOutputFile(documentPath, document);
 }
 
 bool CQIMenuConverter::WriteMenuBody(const PropertyList& tokens, int& index, std::string& document,

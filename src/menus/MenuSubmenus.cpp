@@ -3,7 +3,10 @@
 // the children's Position paths, the submenu's own path followed by its caption.
 //
 // Submenus nest as deep as the statement goes. The walk keeps the open submenus on a stack of its
-// own rather than on the call stack, so no depth of nesting can exhaust the program's stack.
+// own rather than on the call stack, so no depth of nesting can exhaust the program's stack. Each
+// submenu's Position repeats the path above it, so the document grows with the square of the
+// depth: past kLargestMenuDocument the walk stops (a real menu is a few kilobytes; a statement of a
+// megabyte nested to the end would ask for gigabytes).
 #include "menus/CQIMenuConverter.h"
 
 #include "formats/MenuDocument.h"
@@ -87,6 +90,8 @@ bool CQIMenuConverter::WriteSubmenu(Submenu& outermost, const PropertyList& toke
     const int last = static_cast<int>(tokens.size()) - 1;
     std::vector<Submenu> nested; // the submenus open inside outermost, innermost last
     for (;;) {
+        if (document.size() > kLargestMenuDocument)
+            throw MenuDocumentTooLarge{};
         Submenu& submenu = nested.empty() ? outermost : nested.back();
         bool ended = false;
         bool answer = false;

@@ -214,6 +214,21 @@ TEST_F(MenuDocument, SubmenusNestedThirtyThousandDeep)
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(kLevels - 1 + 3));
 }
 
+// Each submenu's Position repeats the path above it: deep nesting with long captions would ask for
+// a document of gigabytes. Past its limit the walk stops: a notice, and no document on disk.
+TEST_F(MenuDocument, ADocumentPastItsLimitIsNotWritten)
+{
+    const std::string caption = "\"" + std::string(4000, 'c') + "\"";
+    PropertyList tokens = {"Menus", "Position", "\"Tools\""};
+    for (int level = 0; level < 120; ++level) // about 4000 * 120 * 120 / 2 bytes of paths: 29 MB
+        tokens.insert(tokens.end(), {"Add", "\"Menu\"", "Caption", caption});
+    const std::string path = m_desk.Path("Deep.cmu");
+    EXPECT_FALSE(m_converter.WriteMenuDocument(tokens, path));
+    EXPECT_FALSE(FileExists(path));
+    ASSERT_EQ(m_notices.size(), 1u);
+    EXPECT_NE(m_notices[0].find("would pass 16 MB"), std::string::npos) << m_notices[0];
+}
+
 } // namespace
 
 // With the macro translator installed: a macro file becomes the TORQA! macro named after it (the
