@@ -326,7 +326,8 @@ grep -q "Unable to convert macro" "$work/copied-report.txt" && fail "a macro of 
 # translated in its own folder, where its relative macro paths lead.
 for place in "$work" / "$examples/qim/Sessions"; do
   rm -rf "$work/demo"
-  cwd=$place run "example desk from $place" env QTCM_DEMO="$work/demo" QTCM_MACRO_TRANSLATOR="$macro_translator" \
+  mkdir -p "$work/tmp-place" # the macro translator's report is the run's alone
+  cwd=$place run "example desk from $place" env TMPDIR="$work/tmp-place" QTCM_DEMO="$work/demo" QTCM_MACRO_TRANSLATOR="$macro_translator" \
     "$qtcm" --example-desk migrate "$examples/qim/Sessions"
   status_is 0
   grep -q "Could not read the macro file" "$work/stdout" && fail "a macro file was not found from $place"
