@@ -21,6 +21,8 @@ const Inspector kInspectors[] = {
     {nullptr, nullptr, nullptr}, // end of the table
 };
 
+} // namespace
+
 const Inspector* InspectorFor(const std::string& path)
 {
     const std::string extension = CQIUtility::SplitPath(path).extension;
@@ -29,8 +31,6 @@ const Inspector* InspectorFor(const std::string& path)
             return row;
     return nullptr;
 }
-
-} // namespace
 
 int InspectFile(const std::string& path)
 {

@@ -13,5 +13,8 @@ struct Inspector {
     DumpFunction dump;
 };
 
+// The reader of a file, by its extension; nullptr when there is none.
+const Inspector* InspectorFor(const std::string& path);
+
 // Prints the file as text; the exit status for the host (0 shown, 1 not such a file, 2 unusable).
 int InspectFile(const std::string& path);

@@ -6,6 +6,11 @@
 
 #include <cstdio>
 
+bool PreviewSvgOf(const std::string& path, const std::string& bytes, std::string& svg, std::string& error)
+{
+    return bars::PreviewSvg(CQIUtility::SplitPath(path).extension, bytes, svg, error);
+}
+
 int PreviewFile(const std::vector<std::string>& arguments)
 {
     std::string input, output;
@@ -29,7 +34,7 @@ int PreviewFile(const std::vector<std::string>& arguments)
         return 2;
     }
     std::string svg, error;
-    if (!bars::PreviewSvg(CQIUtility::SplitPath(input).extension, bytes, svg, error)) {
+    if (!PreviewSvgOf(input, bytes, svg, error)) {
         std::fprintf(stderr, "qtcm: %s: %s\n", input.c_str(), error.c_str());
         return 1;
     }
