@@ -37,7 +37,8 @@ TEST(SummaryText, JsonStrings)
         EXPECT_EQ(summary::JsonString(c.in), c.out) << c.in;
     EXPECT_EQ(summary::JsonString(std::string("a\0b", 3)), "\"a\\u0000b\"");
     // A name in UTF-8, as the file system shows it on posix, stays as it is there.
-    EXPECT_EQ(summary::JsonString("M\xC3\xBCller.qtc"), kNamesAreUtf8 ? "\"M\xC3\xBCller.qtc\"" : "\"M\xC3\x83\xC2\xBCller.qtc\"");
+    EXPECT_EQ(summary::JsonString("M\xC3\xBCller.qtc"),
+              kNamesAreUtf8 ? "\"M\xC3\xBCller.qtc\"" : "\"M\xC3\x83\xC2\xBCller.qtc\"");
 }
 
 TEST(SummaryText, HtmlTextAndAttributes)
@@ -46,7 +47,8 @@ TEST(SummaryText, HtmlTextAndAttributes)
         {"<a href=\"x\">Tom & 'Jerry'</a>", "&lt;a href=&quot;x&quot;&gt;Tom &amp; &#39;Jerry&#39;&lt;/a&gt;"},
         {"one\r\ntwo\nthree\tfour", "one\ntwo\nthree\tfour"},
         {"logout\r", "logout<span class=\"control\" title=\"U+000D\">CR</span>"},
-        {"\x1B[0m\x7F", "<span class=\"control\" title=\"U+001B\">ESC</span>[0m<span class=\"control\" title=\"U+007F\">DEL</span>"},
+        {"\x1B[0m\x7F",
+         "<span class=\"control\" title=\"U+001B\">ESC</span>[0m<span class=\"control\" title=\"U+007F\">DEL</span>"},
         {"\x81", "<span class=\"control\" title=\"U+0081\">U+0081</span>"},
         {"\x93quoted\x94 \xA0\xFF", "\xE2\x80\x9Cquoted\xE2\x80\x9D \xC2\xA0\xC3\xBF"},
     };
@@ -86,7 +88,8 @@ TEST(SummaryText, NoticeAndReasonKinds)
          "Could not read the macro file \"...\": the file was not found."},
         {"A macro: Could not read the macro file \"x.qtm\": access was denied.",
          "Could not read the macro file \"...\": access was denied."},
-        {"Could not open \"/tmp/QTCmBasic_rpt.TXT\": the path is not valid.", "Could not open \"...\": the path is not valid."},
+        {"Could not open \"/tmp/QTCmBasic_rpt.TXT\": the path is not valid.",
+         "Could not open \"...\": the path is not valid."},
         {"qtcm check refuses this file (not a QIM! session file: no QIM! header line); it was translated all the same",
          "qtcm check refuses this file (not a QIM! session file: no QIM! header line); it was translated all the same"},
         {"Not enough memory to convert a statement.", "Not enough memory to convert a statement."},
@@ -175,7 +178,8 @@ TEST(SummaryTables, TotalsAndHeadline)
     EXPECT_EQ(summary::Headline(totals),
               "3 of 4 files translated (2 with warnings), 1 skipped, 1 left out; 6 unconverted and 3 unrecognized "
               "properties in all.");
-    EXPECT_EQ(summary::Headline(summary::Totals{}), "0 of 0 files translated; 0 unconverted and 0 unrecognized properties in all.");
+    EXPECT_EQ(summary::Headline(summary::Totals{}),
+              "0 of 0 files translated; 0 unconverted and 0 unrecognized properties in all.");
 }
 
 // Grouped by property, statement group and kind; most often first, then in name order.

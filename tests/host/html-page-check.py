@@ -97,7 +97,8 @@ def extension(path):
 def check_section(doc, source, inspect_dir):
     name = source["source"]
     section = doc.one("section", id=source["section"])
-    check(section.attrs.get("data-source") == name, f"{name}: the section's data-source is {section.attrs.get('data-source')}")
+    check(section.attrs.get("data-source") == name,
+          f"{name}: the section's data-source is {section.attrs.get('data-source')}")
     for count in ("unconverted", "unrecognized"):
         shown = section.one(data_count=count).content()
         check(shown == str(source[count]), f"{name}: {count} shown {shown}, the JSON says {source[count]}")
@@ -117,7 +118,8 @@ def check_section(doc, source, inspect_dir):
                  if div.one(class_="path").content() == path]
         if kind in ("tqp", "ttb"):
             check(len(files) == 1 and len(list(files[0].all("svg"))) == 1, f"{path}: no picture")
-            check(len(files) == 1 and len(list(files[0].all("rect", class_="button"))) > 0, f"{path}: a picture without buttons")
+            check(len(files) == 1 and len(list(files[0].all("rect", class_="button"))) > 0,
+                  f"{path}: a picture without buttons")
         elif kind == "tkm":
             with open(os.path.join(inspect_dir, os.path.basename(on_disk(path)) + ".txt"), encoding="latin-1") as file:
                 bindings = len(file.read().splitlines()) - 2  # the header and the count
@@ -171,7 +173,8 @@ def main():
     check(shown == expected, f"?property=horizontal&sort=unconverted shows {shown}, expected {expected}")
     for source in sources:
         section = doc.one("section", id=source["section"])
-        check(section.hidden() != (source["section"] in expected), f"{source['source']}: its section wrongly shown or hidden")
+        check(section.hidden() != (source["section"] in expected),
+              f"{source['source']}: its section wrongly shown or hidden")
         for li in section.all("li", class_="line"):
             match = "horizontal" in (li.attrs["data-property"] + "\n" + li.attrs["data-group"]).lower()
             check(li.hidden() != match, f"{source['source']}: a report line wrongly shown or hidden")

@@ -13,14 +13,17 @@ artifacts=$3
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$artifacts" "$work/sessions"
+mkdir -p "$artifacts" "$work/sessions" "$work/tmp"
+# The macro translator's report goes to the temporary folder: one of our own, away from other runs.
+export TMPDIR=$work/tmp
 artifacts=$(cd "$artifacts" && pwd)
 unset QTCM_REGISTRY QTCM_WINDOWS_ROOT QTCM_WINDOWS_USER QTCM_DRIVES QTCM_EXAMPLES QTCM_MACRO_TRANSLATOR
 
 # The example sessions beside their macros (their relative macro paths lead to ../Macros).
 cp "$examples"/qim/Sessions/*.qtc "$work/sessions/"
 cp -r "$examples/qim/Macros" "$work/Macros"
-sed $'s/FontStyle="Regular"/FontStyle="R\xe9gular \x80"/' "$examples/qim/Sessions/Demo.qtc" >"$work/sessions/Caf"$'\xe9'".qtc"
+sed $'s/FontStyle="Regular"/FontStyle="R\xe9gular \x80"/' "$examples/qim/Sessions/Demo.qtc" \
+  >"$work/sessions/Caf"$'\xe9'".qtc"
 
 status=0
 (cd "$work/sessions" && QTCM_DEMO="$work/demo" "$qtcm" --example-desk migrate --summary "$artifacts/summary.json" \

@@ -73,9 +73,8 @@ void PrintMostLosses(std::FILE* out, const RunRecord& run)
 void PrintSummary(const RunRecord& run, std::FILE* out)
 {
     std::fprintf(out, "\n%s\n", summary::Headline(summary::TotalsOf(run)).c_str());
-    PrintKinds(out, "Not translated", "reason", summary::CountReasons(run, SourceRecord::State::NotTranslated));
-    PrintKinds(out, "Skipped", "reason", summary::CountReasons(run, SourceRecord::State::Skipped));
-    PrintKinds(out, "Left out", "reason", summary::CountReasons(run, SourceRecord::State::LeftOut));
+    for (const summary::ReasonState& reasons : summary::kReasonStates)
+        PrintKinds(out, reasons.title, "reason", summary::CountReasons(run, reasons.state));
     PrintLosses(out, summary::CountLosses(run));
     PrintMostLosses(out, run);
     PrintKinds(out, "Notices", "notice", summary::CountNotices(run));

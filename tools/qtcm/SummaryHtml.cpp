@@ -18,6 +18,12 @@ namespace {
 using summary::HtmlAttribute;
 using summary::HtmlText;
 
+// An attribute, its value escaped: name="value" with a blank in front.
+std::string Attr(const char* name, const std::string& value)
+{
+    return std::string(" ") + name + "=\"" + HtmlAttribute(value) + "\"";
+}
+
 std::string Cell(const std::string& text, const char* cls = nullptr)
 {
     return std::string("<td") + (cls ? std::string(" class=\"") + cls + "\"" : "") + ">" + HtmlText(text) + "</td>";
@@ -36,18 +42,13 @@ std::string Head(const std::vector<std::string>& columns)
         const bool numeric = column[0] == '#';
         const std::size_t colon = column.find(':');
         const std::string key = column.substr(numeric ? 1 : 0, colon - (numeric ? 1 : 0));
-        html += "<th data-key=\"" + key + "\"" + (numeric ? " class=\"num\"" : "") + ">" + column.substr(colon + 1) + "</th>";
+        html += "<th" + Attr("data-key", key) + (numeric ? " class=\"num\"" : "") + ">" + column.substr(colon + 1) +
+                "</th>";
     }
     return html + "</tr></thead>\n";
 }
 
-std::string StateClass(SourceRecord::State state)
-{
-    std::string name = summary::StateName(state);
-    for (char& c : name)
-        c = c == ' ' ? '-' : c;
-    return "state state-" + name;
-}
+std::string StateClass(SourceRecord::State state) { return "state state-" + summary::StateId(state); }
 
 std::string FileName(const std::string& path) { return path.substr(path.find_last_of("/\\") + 1); }
 
@@ -77,9 +78,9 @@ std::string SessionsTable(const RunRecord& run, const std::vector<std::string>& 
         std::string properties;
         for (const ReportLine& line : s.lines)
             properties += summary::SplitLine(line.text).property + "\n" + line.group + "\n";
-        html += "<tr data-section=\"" + ids[i] + "\" data-source=\"" + HtmlAttribute(s.source) + "\" data-properties=\"" +
-                HtmlAttribute(properties) + "\"><td data-sort=\"" + HtmlAttribute(s.source) + "\"><a href=\"#" + ids[i] + "\">" +
-                HtmlText(s.source) + "</a></td>" + Cell(summary::StateName(s.state), StateClass(s.state).c_str()) +
+        html += "<tr" + Attr("data-section", ids[i]) + Attr("data-source", s.source) + Attr("data-properties", properties) +
+                "><td" + Attr("data-sort", s.source) + "><a href=\"#" + ids[i] + "\">" + HtmlText(s.source) + "</a></td>" +
+                Cell(summary::StateName(s.state), StateClass(s.state).c_str()) +
                 Count("unconverted", s.unconverted) + Count("unrecognized", s.unrecognized) +
                 Count("lines", s.lines.size()) + Count("notices", s.notices.size()) + Count("created", s.created.size()) +
                 "</tr>\n";
@@ -93,20 +94,21 @@ std::string LossesTable(const RunRecord& run)
     if (rows.empty())
         return "<p>Every property was carried over.</p>\n";
     std::string html = "<table id=\"losses\" class=\"sortable\">" +
-                       Head({"property:Property", "group:Statement group", "kind:As", "#times:Times", "#sessions:Sessions"}) +
+                       Head({"property:Property", "group:Statement group", "kind:As", "#times:Times",
+                             "#sessions:Sessions"}) +
                        "<tbody>\n";
     for (const summary::LossRow& row : rows)
-        html += "<tr data-property=\"" + HtmlAttribute(row.property) + "\" data-group=\"" + HtmlAttribute(row.group) + "\">" +
-                "<td><code>" + HtmlText(row.property) + "</code></td>" + Cell(row.group) + Cell(row.kind) +
+        html += "<tr" + Attr("data-property", row.property) + Attr("data-group", row.group) + "><td><code>" +
+                HtmlText(row.property) + "</code></td>" + Cell(row.group) + Cell(row.kind) +
                 Count("times", row.times) + Count("sessions", row.sessions) + "</tr>\n";
     return html + "</tbody></table>\n";
 }
 
-std::string KindsTable(const char* title, const char* id, const std::vector<summary::KindRow>& rows)
+std::string KindsTable(const std::string& title, const std::string& id, const std::vector<summary::KindRow>& rows)
 {
     if (rows.empty())
         return {};
-    std::string html = std::string("<h2>") + title + "</h2>\n<table id=\"" + id + "\" class=\"sortable\">" +
+    std::string html = "<h2>" + title + "</h2>\n<table" + Attr("id", id) + " class=\"sortable\">" +
                        Head({"kind:Kind", "#times:Times", "#sessions:Sessions"}) + "<tbody>\n";
     for (const summary::KindRow& row : rows)
         html += "<tr>" + Cell(row.kind) + Count("times", row.times) + Count("sessions", row.sessions) + "</tr>\n";
@@ -123,10 +125,10 @@ std::string LinesHtml(const SourceRecord& source)
         if (!items.count(line.group))
             order.push_back(line.group);
         const std::size_t tab = line.text.find('\t');
-        items[line.group] += "<li class=\"line\" data-group=\"" + HtmlAttribute(line.group) + "\" data-property=\"" +
-                             HtmlAttribute(parts.property) + "\"><span class=\"kind kind-" + parts.kind + "\">" + parts.kind +
-                             "</span> <code>" + HtmlText(tab == std::string::npos ? line.text : line.text.substr(tab + 1)) +
-                             "</code></li>\n";
+        const std::string shown = tab == std::string::npos ? line.text : line.text.substr(tab + 1);
+        items[line.group] += "<li class=\"line\"" + Attr("data-group", line.group) +
+                             Attr("data-property", parts.property) + "><span class=\"kind kind-" + parts.kind + "\">" +
+                             parts.kind + "</span> <code>" + HtmlText(shown) + "</code></li>\n";
     }
     std::string html;
     for (const std::string& group : order)
@@ -138,8 +140,8 @@ std::string LinesHtml(const SourceRecord& source)
 std::string SourceSection(const SourceRecord& s, const std::string& id)
 {
     const std::string name = FileName(s.source);
-    std::string html = "<section class=\"session\" id=\"" + id + "\" data-source=\"" + HtmlAttribute(s.source) +
-                       "\">\n<h2>" + HtmlText(name) +
+    std::string html = "<section class=\"session\"" + Attr("id", id) + Attr("data-source", s.source) + ">\n<h2>" +
+                       HtmlText(name) +
                        (name == s.source ? "" : " <span class=\"path\">" + HtmlText(s.source) + "</span>") + "</h2>\n";
     html += "<dl class=\"facts\"><dt>State</dt><dd class=\"" + StateClass(s.state) + "\">" + summary::StateName(s.state) +
             "</dd>";
@@ -168,26 +170,36 @@ std::string SourceSection(const SourceRecord& s, const std::string& id)
     return html + "</section>\n";
 }
 
+// The page's head and the run's facts above the overview.
+std::string Top(const RunRecord& run, const std::string& headline)
+{
+    return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>qtcm " +
+           HtmlAttribute(run.command + ": " + headline) + "</title>\n<style>" + kSummaryStyle +
+           "</style>\n</head>\n<body>\n<header>\n<h1>Migration summary</h1>\n<p class=\"headline\">" +
+           HtmlText(headline) + "</p>\n" + Facts(run) + "</header>\n";
+}
+
+std::string Filters(std::size_t sources)
+{
+    return "<div class=\"filters\"><label>Session <input id=\"filter-session\" type=\"search\" "
+           "placeholder=\"part of its name or path\"></label><label>Property <input id=\"filter-property\" "
+           "type=\"search\" placeholder=\"part of a property or statement group\"></label><output id=\"shown\">" +
+           std::to_string(sources) + " sessions</output></div>\n";
+}
+
 } // namespace
 
 bool WriteSummaryHtml(const RunRecord& run, const std::string& path, std::string& error)
 {
-    const summary::Totals totals = summary::TotalsOf(run);
     const std::vector<std::string> ids = summary::SectionIds(run);
-    std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>qtcm " +
-                       HtmlAttribute(run.command) + ": " + HtmlAttribute(summary::Headline(totals)) + "</title>\n<style>" + kSummaryStyle +
-                       "</style>\n</head>\n<body>\n<header>\n<h1>Migration summary</h1>\n<p class=\"headline\">" +
-                       HtmlText(summary::Headline(totals)) + "</p>\n" + Facts(run) + "</header>\n<main>\n";
-    html += "<h2>Sessions</h2>\n<div class=\"filters\"><label>Session <input id=\"filter-session\" type=\"search\" "
-            "placeholder=\"part of its name or path\"></label><label>Property <input id=\"filter-property\" "
-            "type=\"search\" placeholder=\"part of a property or statement group\"></label><output id=\"shown\">" +
-            std::to_string(run.sources.size()) + " sessions</output></div>\n" + SessionsTable(run, ids);
+    std::string html = Top(run, summary::Headline(summary::TotalsOf(run))) + "<main>\n<h2>Sessions</h2>\n" +
+                       Filters(run.sources.size()) + SessionsTable(run, ids);
     html += "<h2>Properties not carried over</h2>\n" + LossesTable(run);
     html += KindsTable("Notices by kind", "notice-kinds", summary::CountNotices(run));
-    html += KindsTable("Not translated, by reason", "not-translated", summary::CountReasons(run, SourceRecord::State::NotTranslated));
-    html += KindsTable("Skipped, by reason", "skipped", summary::CountReasons(run, SourceRecord::State::Skipped));
-    html += KindsTable("Left out, by reason", "left-out", summary::CountReasons(run, SourceRecord::State::LeftOut));
+    for (const summary::ReasonState& reasons : summary::kReasonStates)
+        html += KindsTable(std::string(reasons.title) + ", by reason", summary::StateId(reasons.state),
+                           summary::CountReasons(run, reasons.state));
     for (std::size_t i = 0; i < run.sources.size(); ++i)
         html += SourceSection(run.sources[i], ids[i]);
     html += "</main>\n<footer>Written by qtcm " + HtmlText(run.version) + " at " + HtmlText(run.ended) +

@@ -30,7 +30,8 @@ td.num, th.num { text-align: right; font-variant-numeric: tabular-nums; }
 .state-translated { color: #1d6b2f; }
 .state-not-translated { color: var(--bad); }
 .state-left-out, .state-skipped { color: var(--warn); }
-section.session { background: #fff; border: 1px solid var(--line); border-radius: 6px; padding: 4px 18px 14px; margin: 18px 0; }
+section.session { background: #fff; border: 1px solid var(--line); border-radius: 6px; padding: 4px 18px 14px;
+                  margin: 18px 0; }
 section.session h2 { margin-top: 12px; }
 .path { color: var(--muted); font-weight: normal; font-size: 13px; overflow-wrap: anywhere; }
 ul.lines, ul.notices, ul.files { margin: 0; padding-left: 20px; }
@@ -44,8 +45,10 @@ ul.notices li { color: var(--warn); }
 .file-header { color: var(--muted); margin: 0 0 4px; }
 figure.preview { margin: 4px 0; overflow-x: auto; }
 figure.preview svg { max-width: 100%; height: auto; overflow: visible; }
-.control { font: 9px/1 system-ui, Arial, sans-serif; border: 1px solid #9aa3ad; border-radius: 2px; padding: 0 1px; margin: 0 1px; color: var(--muted); vertical-align: middle; }
-pre.macro { background: #f0f2f5; border: 1px solid var(--line); padding: 8px; max-height: 360px; overflow: auto; white-space: pre-wrap; }
+.control { font: 9px/1 system-ui, Arial, sans-serif; border: 1px solid #9aa3ad; border-radius: 2px; padding: 0 1px;
+           margin: 0 1px; color: var(--muted); vertical-align: middle; }
+pre.macro { background: #f0f2f5; border: 1px solid var(--line); padding: 8px; max-height: 360px; overflow: auto;
+            white-space: pre-wrap; }
 ul.menu-tree, ul.menu-tree ul { list-style: none; margin: 0; padding-left: 18px; border-left: 1px dotted var(--line); }
 .element { font-weight: 600; }
 .attribute { color: var(--muted); font-size: 12px; margin-left: 6px; }

@@ -75,7 +75,8 @@ std::string KeyMapHtml(const std::string& dump)
         std::string action, text, description;
         for (const std::string& field : fields) {
             const std::size_t space = field.find(' ');
-            const std::string label = field.substr(0, space), value = space == std::string::npos ? "" : field.substr(space + 1);
+            const std::string label = field.substr(0, space);
+            const std::string value = space == std::string::npos ? "" : field.substr(space + 1);
             if (label == "action")
                 action = ActionText(value);
             else if (label == "text")
@@ -192,13 +193,15 @@ std::string MacroHtml(const std::string& bytes)
 
 std::string CreatedFilesHtml(const SourceRecord& source)
 {
+    const struct {
+        const char* extension;
+        const char* what;
+    } kShown[] = {
+        {".tqp", "QuickPad"}, {".ttb", "Toolbar"}, {".tkm", "Key map"}, {".cmu", "Menu document"}, {".tbm", "Macro"},
+    };
     std::string html;
     for (const std::string& path : source.created) {
         const std::string extension = FoldCase(CQIUtility::SplitPath(path).extension);
-        const struct {
-            const char* extension;
-            const char* what;
-        } kShown[] = {{".tqp", "QuickPad"}, {".ttb", "Toolbar"}, {".tkm", "Key map"}, {".cmu", "Menu document"}, {".tbm", "Macro"}};
         const char* what = nullptr;
         for (const auto& row : kShown)
             if (extension == row.extension)

@@ -122,9 +122,8 @@ bool WriteSummaryJson(const RunRecord& run, const std::string& path, std::string
     json.Close(']');
     WriteKinds(json, "notices", summary::CountNotices(run));
     json.Key("reasons").Open('{');
-    WriteKinds(json, "notTranslated", summary::CountReasons(run, SourceRecord::State::NotTranslated));
-    WriteKinds(json, "skipped", summary::CountReasons(run, SourceRecord::State::Skipped));
-    WriteKinds(json, "leftOut", summary::CountReasons(run, SourceRecord::State::LeftOut));
+    for (const summary::ReasonState& reasons : summary::kReasonStates)
+        WriteKinds(json, reasons.key, summary::CountReasons(run, reasons.state));
     json.Close('}');
     const std::vector<std::string> sections = summary::SectionIds(run);
     json.Key("sources").Open('[');

@@ -72,7 +72,20 @@ std::vector<KindRow> KindRows(const Tally<std::string>& tally)
 
 } // namespace
 
+const ReasonState kReasonStates[3] = {
+    {SourceRecord::State::NotTranslated, "Not translated", "notTranslated"},
+    {SourceRecord::State::Skipped, "Skipped", "skipped"},
+    {SourceRecord::State::LeftOut, "Left out", "leftOut"},
+};
+
 const char* StateName(SourceRecord::State state) { return kStateNames[static_cast<int>(state)]; }
+
+std::string StateId(SourceRecord::State state)
+{
+    std::string id = StateName(state);
+    std::replace(id.begin(), id.end(), ' ', '-');
+    return id;
+}
 
 LineParts SplitLine(const std::string& text)
 {
@@ -108,15 +121,16 @@ Totals TotalsOf(const RunRecord& run)
 
 std::string Headline(const Totals& totals)
 {
-    std::string text = std::to_string(totals.translated) + " of " + std::to_string(totals.Attempted()) + " files translated";
+    std::string text =
+        std::to_string(totals.translated) + " of " + std::to_string(totals.Attempted()) + " files translated";
     if (totals.withNotices)
         text += " (" + std::to_string(totals.withNotices) + " with warnings)";
     if (totals.skipped)
         text += ", " + std::to_string(totals.skipped) + " skipped";
     if (totals.leftOut)
         text += ", " + std::to_string(totals.leftOut) + " left out";
-    return text + "; " + std::to_string(totals.unconverted) + " unconverted and " + std::to_string(totals.unrecognized) +
-           " unrecognized properties in all.";
+    return text + "; " + std::to_string(totals.unconverted) + " unconverted and " +
+           std::to_string(totals.unrecognized) + " unrecognized properties in all.";
 }
 
 std::vector<LossRow> CountLosses(const RunRecord& run)

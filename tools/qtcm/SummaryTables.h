@@ -12,6 +12,17 @@ namespace summary {
 
 // "translated", "not translated", "left out", "skipped".
 const char* StateName(SourceRecord::State state);
+// The same with '-' for blanks, for HTML ids and classes: "not-translated".
+std::string StateId(SourceRecord::State state);
+
+// The states whose sources have a reason, in the order the summaries show them: the title of
+// their table and their key in the JSON summary.
+struct ReasonState {
+    SourceRecord::State state;
+    const char* title;
+    const char* key;
+};
+extern const ReasonState kReasonStates[3];
 
 // A report line's parts: "Unconverted property:\tFontStyle=\"Bold\"" is of the kind
 // "unconverted" and names the property FontStyle (the text after the tab up to '='); a line

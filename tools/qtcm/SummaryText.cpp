@@ -28,6 +28,7 @@ std::size_t Utf8SequenceAt(const std::string& text, std::size_t at)
     return length;
 }
 
+#ifndef _WIN32
 bool IsWideUtf8(const std::string& text)
 {
     bool wide = false;
@@ -40,6 +41,7 @@ bool IsWideUtf8(const std::string& text)
     }
     return wide;
 }
+#endif
 
 // Calls each(codePoint, utf8) for every character of the text made UTF-8.
 template <typename Each>
