@@ -39,6 +39,8 @@ ul.lines li { margin: 1px 0; }
 .kind { display: inline-block; min-width: 96px; font-size: 12px; color: var(--muted); }
 .kind-unrecognized { color: var(--bad); }
 .kind-macro { color: var(--warn); }
+table.keymap td:nth-child(-n+2) { white-space: nowrap; }
+table.keymap td { overflow-wrap: anywhere; }
 code, pre, .caption, q { font-family: ui-monospace, Consolas, "DejaVu Sans Mono", monospace; font-size: 13px; }
 ul.notices li { color: var(--warn); }
 .problem { color: var(--bad); }
