@@ -61,3 +61,31 @@ need_wine32() {
   fi
   [ -z "$wine32_problem" ]
 }
+
+# Installs Debian's Chromium, the browser the summary page is checked in, when it is missing (a few
+# minutes the first time). Answers false, with the cause in one line in chromium_problem, when it
+# cannot. The package index is updated only when the install fails without it.
+need_chromium() {
+  chromium_problem=
+  if command -v chromium >/dev/null 2>&1; then
+    return 0
+  fi
+  if [ "$(id -u)" != 0 ]; then
+    chromium_problem="installing it needs root (apt-get install chromium)"
+    return 1
+  fi
+  local log
+  log=$(mktemp)
+  echo "Installing chromium"
+  install_chromium() {
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 chromium \
+      >"$log" 2>&1
+  }
+  if ! install_chromium && ! { apt-get update >/dev/null 2>&1; install_chromium; }; then
+    chromium_problem="apt-get install chromium failed: $(grep -m 1 '^E:' "$log" || tail -n 1 "$log")"
+  elif ! command -v chromium >/dev/null 2>&1; then
+    chromium_problem="the chromium package is installed but its program is not"
+  fi
+  rm -f "$log"
+  [ -z "$chromium_problem" ]
+}

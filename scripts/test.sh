@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native suites with the address and undefined-behaviour
-# sanitizers, a short fuzzing run of every reader and of whole translations, then the Windows
-# part: the 32-bit deliverable with its export check and its suites under 32-bit Wine, and the x64
-# twin's suites under wine64; the example migration is compared with the native one under each.
+# sanitizers, a short fuzzing run of every reader and of whole translations, the summary page of
+# the example migration in headless Chromium (its screenshot kept in build-test/artifacts), then the
+# Windows part: the 32-bit deliverable with its export check and its suites under 32-bit Wine, and
+# the x64 twin's suites under wine64; the example migration is compared with the native one under
+# each.
 # QTCM_SKIP_WINDOWS=1 skips the Windows part and QTCM_SKIP_FUZZ=1 the fuzzing, for a quick loop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,10 +22,39 @@ if [ "${QTCM_SKIP_FUZZ:-0}" != 1 ]; then
   passed=$((passed + 1))
 fi
 
+checks=0
+skipped=0
+failures=()
+
+# The summary page as a browser shows it. Without Chromium the check is skipped, never passed.
+echo "== the summary page of the example migration in Chromium"
+if need_chromium; then
+  checks=$((checks + 1))
+  bash tests/host/html-page.sh build-test/bin/qtcm examples build-test/artifacts ||
+    failures+=("the summary page in Chromium (see above)")
+else
+  echo "Chromium could not be installed: $chromium_problem"
+  skipped=$((skipped + 1))
+fi
+
+# The last line counts every check: "checks: N passed, M failed[, K skipped]".
+finish() {
+  passed=$((passed + checks - ${#failures[@]}))
+  local summary="checks: $passed passed, ${#failures[@]} failed"
+  [ $skipped -eq 0 ] || summary+=", $skipped skipped"
+  if [ ${#failures[@]} -ne 0 ]; then
+    echo "${#failures[@]} check(s) failed:"
+    printf '  - %s\n' "${failures[@]}"
+    echo "$summary"
+    exit 1
+  fi
+  echo "$summary"
+  exit 0
+}
+
 if [ "${QTCM_SKIP_WINDOWS:-0}" = 1 ]; then
   echo "Windows part skipped (QTCM_SKIP_WINDOWS=1)"
-  echo "checks: $passed passed, 0 failed"
-  exit 0
+  finish
 fi
 need_packages g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64
 # 32-bit Wine needs the i386 architecture and its package index; without them the 32-bit checks
@@ -34,9 +65,6 @@ if ! need_wine32; then
   echo "32-bit Wine could not be installed: $wine32_problem"
 fi
 
-checks=0
-skipped=0
-failures=()
 prefixes=()
 log=$(mktemp)
 trap 'for p in "${prefixes[@]}"; do WINEPREFIX="$p" /usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$p"; done; rm -f "$log"' EXIT
@@ -92,14 +120,4 @@ fresh_prefix
 wine_checks /usr/lib/wine/wine64 build-win64/bin x64
 echo "== win64 took $((SECONDS - part_start)) s"
 
-passed=$((passed + checks - ${#failures[@]}))
-summary="checks: $passed passed, ${#failures[@]} failed"
-[ $skipped -eq 0 ] || summary+=", $skipped skipped"
-if [ ${#failures[@]} -ne 0 ]; then
-  echo "${#failures[@]} Windows check(s) failed:"
-  printf '  - %s\n' "${failures[@]}"
-  echo "$summary"
-  exit 1
-fi
-echo "Windows checks passed"
-echo "$summary"
+finish

@@ -64,4 +64,39 @@ std::string AnsiFromUtf8(const std::string& text)
     return out;
 }
 
+unsigned CodePointFromAnsi(unsigned char byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+}
+
+std::string Utf8FromCodePoint(unsigned codePoint)
+{
+    std::string out;
+    if (codePoint < 0x80) {
+        out.push_back(static_cast<char>(codePoint));
+    } else if (codePoint < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else if (codePoint < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    }
+    return out;
+}
+
+std::string Utf8FromAnsi(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text)
+        out += Utf8FromCodePoint(CodePointFromAnsi(static_cast<unsigned char>(c)));
+    return out;
+}
+
 } // namespace platform

@@ -200,6 +200,10 @@ run "report in a missing folder" "$qtcm" --registry "$desk" migrate --report "$w
 status_is 2; says stderr "the report's folder $work/gone does not exist"
 run "report a folder" "$qtcm" --registry "$desk" migrate --report "$work/qim" "$session"
 status_is 2; says stderr "the report $work/qim is a folder"
+run "summary in a missing folder" "$qtcm" --registry "$desk" migrate --summary "$work/gone/s.json" "$session"
+status_is 2; says stderr "--summary $work/gone/s.json: the folder $work/gone does not exist"
+run "page a folder" "$qtcm" --registry "$desk" migrate --html "$work/qim" "$session"
+status_is 2; says stderr "--html $work/qim: a folder"
 run "sessions option missing" "$qtcm" --registry "$desk" --sessions "$work/gone" migrate "$session"
 status_is 2; says stderr "--sessions $work/gone: no such folder"
 run "no TORQA! sessions directory" "$qtcm" --registry "$work/no-sessions.reg" migrate "$session"
@@ -214,7 +218,8 @@ ln -s "$work/gone/report" "$work/tmp/QTCmBasic_rpt.TXT"
   printf '"{6D0C2A57-91B4-4E8F-B3A2-5C7E19F04D68}"="%s"\n' "$macro_translator"; } >"$work/macros.reg"
 cp "$session" "$work/qim/"
 cwd=$work/qim run "migrate files" env TMPDIR="$work/tmp" "$qtcm" --registry "$work/macros.reg" migrate \
-  --report "$work/r.txt" Demo.qtc "$work/no-header.qtc" "$work/absent.qtc" "$work/Macros"
+  --report "$work/r.txt" --summary files.json --html "$work/files.html" Demo.qtc "$work/no-header.qtc" \
+  "$work/absent.qtc" "$work/Macros"
 status_is 1
 says stdout "Demo.qtc
   -> $out/Sessions/Demo.TDP"
@@ -228,7 +233,34 @@ says stdout "$work/Macros/Logon.qtm
 says stdout "1 of 3 files translated (1 with warnings), 1 left out"
 says stdout "warning: MacroOptions (startup macro): the macro path \"..\\Macros\\Logon.qtm\" is relative: it was read as ../Macros/Logon.qtm from the working folder $work/qim/."
 says stderr "$work/Macros: no QIM! session file in this folder"
-[ -s "$out/Sessions/Demo.TDP" ] || fail "no session file"
+# The summary: reasons and notices by kind, losses by property and statement group; the JSON and
+# the page written where named (relative to where qtcm was started).
+says stdout "Not translated:"
+says stdout "      1         1  not a QIM! session file: it does not begin with \"// Version QIM! \""
+says stdout "      1         1  not found"
+says stdout "Left out:"
+says stdout "      1         1  Horizontal "
+says stdout "Sessions with the most losses:"
+says stdout "  the macro path \"...\" is relative: it was read as ... from the working folder ..."
+says stdout "Summary: $work/qim/files.json"
+says stdout "Page: $work/files.html"
+grep -q '<section class="session" id="session-Demo-qtc"' "$work/files.html" || fail "the page has no section for Demo.qtc"
+if command -v python3 >/dev/null; then
+  python3 - "$work/qim/files.json" "$out" >"$work/json.log" 2>&1 <<'PY' || fail "the JSON summary: $(cat "$work/json.log")"
+import json, re, sys
+run = json.load(open(sys.argv[1], encoding="utf-8"))
+assert run["command"] == "migrate" and run["arguments"][-4] == "Demo.qtc", run["arguments"]
+assert re.fullmatch(r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d", run["started"]), run["started"]
+states = [(s["state"], s["reason"][:14]) for s in run["sources"]]
+assert states == [("translated", ""), ("not translated", "not a QIM! ses"), ("not translated", "not found"),
+                  ("left out", "not a QIM! ses")], states
+demo = run["sources"][0]
+assert demo["created"][0] == sys.argv[2] + "/Sessions/Demo.TDP", demo["created"]
+assert sum(1 for line in demo["lines"] if line["kind"] in ("unconverted", "macro")) == demo["unconverted"], demo
+assert all(line["group"] and "\t" in line["text"] and not line["text"].endswith("\n") for line in demo["lines"])
+assert run["totals"]["translated"] == 1 and run["totals"]["leftOut"] == 1 and run["totals"]["notTranslated"] == 2
+PY
+fi
 grep -q "QIM! session file converted: $work/qim/Demo.qtc" "$work/r.txt" || fail "no report section"
 rm -f "$out/Sessions/Demo.TDP"
 

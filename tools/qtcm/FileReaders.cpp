@@ -19,12 +19,6 @@ formats::ReadResult DumpKeyMap(std::string_view bytes, std::string& text)
     return formats::DumpKeyMap(bytes, text, &platform::KeyNameForScanCode); // keys named as this system names them
 }
 
-struct Inspector {
-    const char* extension; // with its dot, compared ignoring case
-    const char* what;      // "key map", for messages
-    formats::ReadResult (*dump)(std::string_view bytes, std::string& text);
-};
-
 // One row per binary or document format the migration writes.
 const Inspector kInspectors[] = {
     {".tkm", "key map", &DumpKeyMap},
@@ -32,6 +26,8 @@ const Inspector kInspectors[] = {
     {".tqp", "QuickPad", &formats::DumpQuickPad},
     {".ttb", "toolbar", &formats::DumpToolbar},
 };
+
+} // namespace
 
 const Inspector* InspectorFor(const std::string& path)
 {
@@ -41,8 +37,6 @@ const Inspector* InspectorFor(const std::string& path)
             return &row;
     return nullptr;
 }
-
-} // namespace
 
 int InspectFile(const std::string& path)
 {

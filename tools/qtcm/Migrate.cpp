@@ -6,6 +6,8 @@
 #include "HostPlatform.h"
 #include "Progress.h"
 #include "Sources.h"
+#include "Summary.h"
+#include "SummaryRecord.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -196,6 +198,23 @@ void PrintOutcome(const std::string& source, const Outcome& outcome, Totals& tot
     std::fflush(stdout);
 }
 
+// The run record's entry for one source: what its translation came to (a source left out has only
+// its reason), the report lines the library told meanwhile and the files it created.
+void RecordOutcome(RunRecord& run, const std::string& source, const Outcome& outcome, const OutputFolders& folders,
+                   SourceRecord::State otherwise = SourceRecord::State::NotTranslated)
+{
+    SourceRecord& record = run.sources.emplace_back();
+    record.source = source;
+    record.state = outcome.translated ? SourceRecord::State::Translated : otherwise;
+    record.reason = outcome.reason;
+    record.sessionFile = outcome.output;
+    record.unconverted = outcome.unconverted;
+    record.unrecognized = outcome.unrecognized;
+    record.notices = outcome.notices;
+    record.lines = TakeReportLines();
+    record.created = CreatedFiles(outcome.output, folders);
+}
+
 // Every TORQA! directory must be known before anything is written; the QIM! one only serves the
 // sessions' relative macro paths, so its absence is a warning.
 bool CheckDirectories(const QtcmLibrary& library, const Options& options, std::string& sessionFolder)
@@ -227,7 +246,7 @@ int MigrateCommand(const Options& options, const char* hostPath)
         return 2;
     std::error_code code;
     const std::string report = fs::absolute(options.report.empty() ? DefaultReport(options) : options.report, code).string();
-    if (!PrepareReport(report, error)) {
+    if (!PrepareReport(report, error) || !SummaryFilesWritable(options, error)) {
         std::fprintf(stderr, "qtcm: %s\n", error.c_str());
         return 2;
     }
@@ -242,6 +261,9 @@ int MigrateCommand(const Options& options, const char* hostPath)
     const std::size_t count = static_cast<std::size_t>(
         std::count_if(sources.sources.begin(), sources.sources.end(), [](const Source& s) { return s.Taken(); }));
 
+    RunRecord run = StartRunRecord("migrate", options, report);
+    const OutputFolders folders{Directory(library, options, 2), Directory(library, options, 3)};
+    HearReportLines(library);
     const auto start = std::chrono::steady_clock::now();
     Totals totals;
     std::size_t leftOut = 0;
@@ -253,6 +275,9 @@ int MigrateCommand(const Options& options, const char* hostPath)
                 // Found in a folder and refused as check refuses it: said, never passed over in silence.
                 ++leftOut;
                 std::printf("%s\n  -> left out: %s\n", source.path.c_str(), source.refusal.c_str());
+                Outcome refused;
+                refused.reason = source.refusal;
+                RecordOutcome(run, source.path, refused, folders, SourceRecord::State::LeftOut);
                 continue;
             }
             progress.Show(done++, source.path);
@@ -264,18 +289,16 @@ int MigrateCommand(const Options& options, const char* hostPath)
                                            "first bytes");
             progress.Clear();
             PrintOutcome(source.path, outcome, totals);
+            RecordOutcome(run, source.path, outcome, folders);
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("\n%zu of %zu files translated", totals.translated, count);
-    if (totals.withWarnings)
-        std::printf(" (%zu with warnings)", totals.withWarnings);
-    if (leftOut)
-        std::printf(", %zu left out", leftOut);
-    std::printf("; %u unconverted and %u unrecognized properties in all.\n", totals.unconverted, totals.unrecognized);
+    run.ended = LocalTimeIso8601();
+    PrintSummary(run, stdout);
     if (count > 0)
         std::printf("Time: %s (%.1f files/s)\n", Progress::Duration(seconds).c_str(),
                     static_cast<double>(count) / (seconds > 0 ? seconds : 1e-9));
     std::printf("Report: %s\n", report.c_str());
-    return count > 0 && totals.translated == count && leftOut == 0 ? 0 : 1;
+    const bool summarized = WriteRequestedSummaries(run, options);
+    return count > 0 && totals.translated == count && leftOut == 0 && summarized ? 0 : 1;
 }

@@ -7,7 +7,8 @@ const char kVersion[] = "1.0";
 const char kUsage[] =
     "usage: qtcm [options] dirs\n"
     "       qtcm [options] check FILE...\n"
-    "       qtcm [options] migrate [--report FILE] FILE|FOLDER...\n"
+    "       qtcm [options] migrate [--report FILE] [--summary FILE.json] [--html FILE.html]\n"
+    "                      FILE|FOLDER...\n"
     "       qtcm inspect FILE\n"
     "       qtcm [options] menus\n"
     "       qtcm preview FILE.tqp|FILE.ttb -o OUT.svg\n"
@@ -68,6 +69,7 @@ bool IsDriveMapping(const std::string& text)
 
 bool ParseArguments(int argc, char** argv, Options& options, std::string& error)
 {
+    options.arguments.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&](std::string& into) {
@@ -119,6 +121,12 @@ bool ParseArguments(int argc, char** argv, Options& options, std::string& error)
         } else if (arg == "--report") {
             if (!value(options.report))
                 return false;
+        } else if (arg == "--summary") {
+            if (!value(options.summaryJson))
+                return false;
+        } else if (arg == "--html") {
+            if (!value(options.html))
+                return false;
         } else if (arg == "-o" || arg == "--output") {
             if (!value(options.output))
                 return false;
@@ -147,7 +155,8 @@ bool ParseArguments(int argc, char** argv, Options& options, std::string& error)
     for (std::string& folder : options.directories)
         if (!folder.empty())
             folder = std::filesystem::absolute(folder, code).string();
-    if (!options.report.empty())
-        options.report = std::filesystem::absolute(options.report, code).string();
+    for (std::string* file : {&options.report, &options.summaryJson, &options.html})
+        if (!file->empty())
+            *file = std::filesystem::absolute(*file, code).string();
     return true;
 }

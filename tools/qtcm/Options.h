@@ -14,6 +14,9 @@ struct Options {
     std::string directories[4];
     std::string report;
     std::string output; // -o FILE: where preview writes its picture
+    std::string summaryJson;            // --summary FILE.json
+    std::string html;                   // --html FILE.html
+    std::vector<std::string> arguments; // the command line after "qtcm", as given
 };
 
 extern const char kUsage[];

@@ -7,6 +7,20 @@
 
 #include <cstdio>
 
+bool PreviewSvgOf(const std::string& path, const std::string& bytes, std::string& svg, std::string& error)
+{
+    const std::string extension = platform::SplitPath(path).extension;
+    const bool pad = EqualsNoCase(extension, ".tqp");
+    if (!pad && !EqualsNoCase(extension, ".ttb")) {
+        error = "only QuickPads (.tqp) and toolbars (.ttb) have a preview";
+        return false;
+    }
+    const formats::ReadResult read = pad ? formats::QuickPadPreview(bytes, svg) : formats::ToolbarPreview(bytes, svg);
+    if (!read)
+        error = std::string("not a ") + (pad ? "QuickPad" : "toolbar") + ": " + read.Describe();
+    return static_cast<bool>(read);
+}
+
 int PreviewFile(const std::vector<std::string>& arguments)
 {
     std::string input, output;
@@ -29,17 +43,9 @@ int PreviewFile(const std::vector<std::string>& arguments)
         std::fprintf(stderr, "qtcm: %s: cannot read the file\n", input.c_str());
         return 2;
     }
-    const std::string extension = platform::SplitPath(input).extension;
-    const bool pad = EqualsNoCase(extension, ".tqp");
-    if (!pad && !EqualsNoCase(extension, ".ttb")) {
-        std::fprintf(stderr, "qtcm: %s: only QuickPads (.tqp) and toolbars (.ttb) have a preview\n", input.c_str());
-        return 1;
-    }
-    std::string svg;
-    const formats::ReadResult read = pad ? formats::QuickPadPreview(bytes, svg) : formats::ToolbarPreview(bytes, svg);
-    if (!read) {
-        std::fprintf(stderr, "qtcm: %s: not a %s: %s\n", input.c_str(), pad ? "QuickPad" : "toolbar",
-                     read.Describe().c_str());
+    std::string svg, error;
+    if (!PreviewSvgOf(input, bytes, svg, error)) {
+        std::fprintf(stderr, "qtcm: %s: %s\n", input.c_str(), error.c_str());
         return 1;
     }
     platform::File file;
