@@ -3,7 +3,7 @@
 #include "converters/CaretCode.h"
 #include "converters/NameTables.h"
 #include "converters/Numbers.h"
-#include "converters/ReportLines.h"
+#include "formats/ReportLines.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/Files.h"

@@ -2,8 +2,8 @@
 
 #include "actions/MacroReportPath.h"
 #include "converters/CQIConverter.h"
-#include "converters/ReportLines.h"
 #include "discovery/CQIUtility.h"
+#include "formats/ReportLines.h"
 #include "platform/FileSystem.h"
 #include "platform/Files.h"
 #include "platform/Notice.h"

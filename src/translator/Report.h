@@ -1,6 +1,6 @@
 #pragma once
 // The end of a report section: the macro translator's own report lines (the texts of the section
-// are converters/ReportLines.h).
+// are formats/ReportLines.h).
 #include <string>
 
 namespace platform {

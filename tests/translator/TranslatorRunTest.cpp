@@ -5,7 +5,7 @@
 #include "platform/Files.h"
 #include "platform/Notice.h"
 #include "translator/CQITranslator.h"
-#include "converters/ReportLines.h"
+#include "formats/ReportLines.h"
 
 #include "support/TestDesk.h"
 

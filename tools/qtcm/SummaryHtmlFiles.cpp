@@ -8,7 +8,7 @@
 #include "Preview.h"
 #include "SummaryText.h"
 #include "actions/ActionIds.h"
-#include "discovery/CQIUtility.h"
+#include "platform/FileSystem.h"
 #include "platform/AsciiCase.h"
 #include "platform/Files.h"
 
@@ -203,7 +203,7 @@ std::string CreatedFilesHtml(const SourceRecord& source)
     };
     std::string html;
     for (const std::string& path : source.created) {
-        const std::string extension = FoldCase(CQIUtility::SplitPath(path).extension);
+        const std::string extension = FoldCase(platform::SplitPath(path).extension);
         const char* what = nullptr;
         for (const auto& row : kShown)
             if (extension == row.extension)

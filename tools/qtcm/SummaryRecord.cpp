@@ -2,7 +2,7 @@
 
 #include "HostPlatform.h"
 #include "Summary.h"
-#include "discovery/CQIUtility.h"
+#include "platform/FileSystem.h"
 #include "platform/AsciiCase.h"
 #include "platform/Files.h"
 
@@ -183,7 +183,7 @@ std::vector<std::string> CreatedFiles(const std::string& sessionFile, const Outp
     if (!WrittenSince(sessionFile, since))
         return created;
     created.push_back(sessionFile);
-    const std::string stem = CQIUtility::SplitPath(sessionFile).name;
+    const std::string stem = platform::SplitPath(sessionFile).name;
     for (const char* extension : kSatellites)
         for (const std::string& name : {stem, UpperCase(stem)}) {
             const std::string path = WithSeparator(folders.schemes) + name + extension;

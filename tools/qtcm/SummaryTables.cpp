@@ -1,7 +1,7 @@
 #include "SummaryTables.h"
 
 #include "SummaryText.h"
-#include "translator/Report.h"
+#include "formats/ReportLines.h"
 
 #include <algorithm>
 #include <map>

@@ -1,4 +1,4 @@
-#include "converters/ReportLines.h"
+#include "formats/ReportLines.h"
 
 namespace report {
 
