@@ -7,6 +7,8 @@
 #include "platform/AsciiCase.h"
 #include "discovery/CQIUtility.h"
 #include "platform/Files.h"
+#include "SessionView.h"
+#include "Sources.h"
 
 #include <cstdio>
 
@@ -18,6 +20,7 @@ const Inspector kInspectors[] = {
     {".cmu", "custom menu document", &DumpMenuDocument},
     {".tqp", "QuickPad", &bars::DumpQuickPad},
     {".ttb", "toolbar", &bars::DumpToolbar},
+    {".tdp", "session file", &DumpSessionFile},
     {nullptr, nullptr, nullptr}, // end of the table
 };
 
@@ -34,6 +37,10 @@ const Inspector* InspectorFor(const std::string& path)
 
 int InspectFile(const std::string& path)
 {
+    if (const std::string why = UnreadableReason(path); !why.empty()) {
+        std::fprintf(stderr, "qtcm: %s: %s\n", path.c_str(), why.c_str());
+        return 2;
+    }
     const Inspector* inspector = InspectorFor(path);
     if (!inspector) {
         std::string known;

@@ -2,6 +2,7 @@
 
 #include "bars/BarPreview.h"
 #include "discovery/CQIUtility.h"
+#include "platform/FileSystem.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -32,6 +33,13 @@ int PreviewFile(const std::vector<std::string>& arguments)
     if (!bars::PreviewSvg(CQIUtility::SplitPath(input).extension, bytes, svg, error)) {
         std::fprintf(stderr, "qtcm: %s: %s\n", input.c_str(), error.c_str());
         return 1;
+    }
+    std::string folder = platform::FolderOf(output);
+    if (folder.size() > 1 && platform::IsPathSeparator(folder.back()))
+        folder.pop_back();
+    if (!folder.empty() && !platform::PathExists(folder)) {
+        std::fprintf(stderr, "qtcm: %s: the folder %s does not exist\n", output.c_str(), folder.c_str());
+        return 2;
     }
     platform::File file;
     platform::FileError openError;
