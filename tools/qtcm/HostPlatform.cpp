@@ -29,6 +29,9 @@
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/inotify.h>
+#endif
 
 extern char** environ;
 #endif
@@ -83,6 +86,23 @@ bool ListFiles(const std::string& folder, std::vector<FileStamp>& files)
     ::FindClose(search);
     return true;
 }
+
+bool StampFile(const std::string& path, FileStamp& stamp)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    stamp.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.modified = static_cast<std::int64_t>((static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                               data.ftLastWriteTime.dwLowDateTime);
+    return true;
+}
+
+// Windows lists a folder with every file's size and time in one go: listing is cheap there.
+FolderWatch::~FolderWatch() = default;
+bool FolderWatch::Watch(const std::vector<std::string>&) { return false; }
+bool FolderWatch::Take(std::vector<std::pair<std::size_t, std::string>>&) { return false; }
 
 std::string ExecutablePath(const char* argv0)
 {
@@ -310,6 +330,75 @@ bool ListFiles(const std::string& folder, std::vector<FileStamp>& files)
     ::closedir(listing);
     return true;
 }
+
+bool StampFile(const std::string& path, FileStamp& stamp)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return true;
+}
+
+#ifdef __linux__
+
+FolderWatch::~FolderWatch()
+{
+    if (m_handle >= 0)
+        ::close(m_handle);
+}
+
+bool FolderWatch::Watch(const std::vector<std::string>& folders)
+{
+    m_handle = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (m_handle < 0)
+        return false;
+    constexpr std::uint32_t kWritten = IN_CREATE | IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_TO | IN_ATTRIB;
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const int watch = ::inotify_add_watch(m_handle, folders[i].c_str(), kWritten | IN_ONLYDIR);
+        if (watch < 0) {
+            ::close(m_handle);
+            m_handle = -1;
+            return false;
+        }
+        m_folders.emplace_back(watch, i);
+    }
+    return true;
+}
+
+bool FolderWatch::Take(std::vector<std::pair<std::size_t, std::string>>& written)
+{
+    if (m_handle < 0)
+        return false;
+    bool complete = true;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t length = ::read(m_handle, buffer, sizeof buffer);
+        if (length <= 0)
+            break; // nothing more now (EAGAIN)
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            if (event->mask & IN_Q_OVERFLOW)
+                complete = false;
+            if (event->len == 0 || (event->mask & IN_ISDIR))
+                continue;
+            for (const auto& [watch, position] : m_folders)
+                if (watch == event->wd)
+                    written.emplace_back(position, std::string(event->name));
+        }
+    }
+    return complete;
+}
+
+#else
+
+FolderWatch::~FolderWatch() = default;
+bool FolderWatch::Watch(const std::vector<std::string>&) { return false; }
+bool FolderWatch::Take(std::vector<std::pair<std::size_t, std::string>>&) { return false; }
+
+#endif
 
 std::string ExecutablePath(const char* argv0)
 {

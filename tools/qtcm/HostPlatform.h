@@ -40,6 +40,29 @@ struct FileStamp {
 // The regular files directly in folder; false when the folder cannot be listed.
 bool ListFiles(const std::string& folder, std::vector<FileStamp>& files);
 
+// One file's stamp; false when it is not a regular file (or not there).
+bool StampFile(const std::string& path, FileStamp& stamp);
+
+// Tells, as it happens, which names in some folders were written to, so that a folder need not be
+// listed whole to find what changed in it. Where the system cannot tell (only Linux can), Watch
+// answers false and the caller lists the folders instead.
+class FolderWatch {
+public:
+    FolderWatch() = default;
+    ~FolderWatch();
+    FolderWatch(const FolderWatch&) = delete;
+    FolderWatch& operator=(const FolderWatch&) = delete;
+
+    bool Watch(const std::vector<std::string>& folders);
+    // The names written (by the folder's position in the list) since the last call; false when the
+    // system dropped some, and the folders must be listed again.
+    bool Take(std::vector<std::pair<std::size_t, std::string>>& written);
+
+private:
+    int m_handle = -1;
+    std::vector<std::pair<int, std::size_t>> m_folders; // watch, position
+};
+
 // The program file of this process, for starting it again as a worker; argv0 when it cannot be told.
 std::string ExecutablePath(const char* argv0);
 

@@ -191,6 +191,25 @@ std::string FolderSnapshot::Find(const std::string& folder, const std::string& n
     return {};
 }
 
+bool FolderSnapshot::Refresh(std::size_t position, const std::string& name, std::string& path)
+{
+    if (position >= m_folders.size())
+        return false;
+    auto& [folder, files] = m_folders[position];
+    path = JoinPath(folder, name);
+    host::FileStamp stamp;
+    if (!host::StampFile(path, stamp)) {
+        files.erase(name);
+        return false;
+    }
+    const auto [entry, added] = files.emplace(name, Stamp{stamp.size, stamp.modified});
+    if (added)
+        return true;
+    const bool changed = entry->second.size != stamp.size || entry->second.modified != stamp.modified;
+    entry->second = Stamp{stamp.size, stamp.modified};
+    return changed;
+}
+
 std::vector<std::string> TargetFolders::Distinct() const
 {
     std::vector<std::string> folders;
@@ -221,13 +240,23 @@ SourceRecord SourceTranslator::Translate(const Source& source)
         record.reason = source.refusal;
         return record;
     }
+    std::vector<std::pair<std::size_t, std::string>> written;
     if (!m_listed) {
-        // Between two translations of this process nothing else writes there (another worker's
-        // files that come up are sorted out by the process that joins the results), so the
-        // listing after one translation is the listing before the next.
+        // Watched from before the first listing on, so that nothing written after it is missed.
+        m_watching = m_watch.Watch(m_watched);
         m_last.Take(m_watched);
         m_listed = true;
+    } else if (m_watching) {
+        // What others wrote since (another worker) is no part of this source's files.
+        std::string path;
+        if (!m_watch.Take(written))
+            m_last.Take(m_watched);
+        for (const auto& [position, name] : written)
+            m_last.Refresh(position, name, path);
     }
+    // Otherwise nothing else writes there between two translations of this process (another
+    // worker's files that come up are sorted out by the process that joins the results), and the
+    // listing after one translation is the listing before the next.
     if (m_skipExisting) {
         const std::string taken = m_last.Find(m_folders.sessions, SessionName(source.path));
         if (!taken.empty()) {
@@ -257,12 +286,22 @@ SourceRecord SourceTranslator::Translate(const Source& source)
     if (!record.sessionFile.empty() && record.sessionFile.find("... (cut at") == std::string::npos)
         record.sessionFile = platform::LocalName(record.sessionFile);
 
-    FolderSnapshot after;
-    after.Take(m_watched);
-    for (std::string& path : after.ChangedSince(m_last))
-        if (path != m_report)
-            record.created.push_back(std::move(path));
-    m_last = std::move(after);
+    written.clear();
+    if (m_watching && m_watch.Take(written)) {
+        // Only the names written are looked at again, in the order a listing gives them.
+        std::sort(written.begin(), written.end());
+        written.erase(std::unique(written.begin(), written.end()), written.end());
+        for (const auto& [position, name] : written)
+            if (std::string path; m_last.Refresh(position, name, path) && path != m_report)
+                record.created.push_back(std::move(path));
+    } else {
+        FolderSnapshot after;
+        after.Take(m_watched);
+        for (std::string& path : after.ChangedSince(m_last))
+            if (path != m_report)
+                record.created.push_back(std::move(path));
+        m_last = std::move(after);
+    }
     // The session file first, then the others as the folders list them.
     const auto session = std::find(record.created.begin(), record.created.end(), record.sessionFile);
     if (session != record.created.end())

@@ -2,6 +2,7 @@
 // One source translated through the library, the same way for migrate, plan and the worker
 // processes: in its own folder as the working folder, with the notices and report lines the library
 // tells meanwhile, and every file it created or changed in the target folders.
+#include "HostPlatform.h"
 #include "Library.h"
 #include "RunRecord.h"
 #include "Sources.h"
@@ -26,6 +27,9 @@ public:
     std::vector<std::string> ChangedSince(const FolderSnapshot& before) const;
     // The name of the file in folder that equals name ignoring case; "" when there is none.
     std::string Find(const std::string& folder, const std::string& name) const;
+    // Looks at one file of the folder at position again; true when it is new or changed, and then
+    // its whole path in path. A file that is gone is forgotten.
+    bool Refresh(std::size_t position, const std::string& name, std::string& path);
 
 private:
     struct Stamp {
@@ -62,5 +66,7 @@ private:
     bool m_skipExisting;
     FolderSnapshot m_last; // what the folders held after the last translation
     bool m_listed = false;
+    host::FolderWatch m_watch; // which names were written, where the system tells
+    bool m_watching = false;
     std::uintmax_t m_sectionBegin = 0, m_sectionEnd = 0;
 };

@@ -67,21 +67,27 @@ std::vector<std::vector<std::size_t>> AssignWorkers(const std::vector<std::strin
     return assigned;
 }
 
-bool MentionsName(const std::string& text, const std::string& name)
+namespace {
+
+// MentionsName on text and name already in lower case.
+bool MentionsFolded(const std::string& text, const std::string& name)
 {
-    if (name.empty() || text.size() < name.size())
+    if (name.empty())
         return false;
-    const std::string folded = FoldCase(name);
-    for (std::size_t at = 0; at + name.size() <= text.size(); ++at) {
-        if (FoldAscii(text[at]) != folded[0] || (at > 0 && IsNameCharacter(text[at - 1])))
-            continue;
+    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
         const std::size_t end = at + name.size();
-        if (end < text.size() && (IsNameCharacter(text[end]) || text[end] == '.'))
-            continue;
-        if (EqualsNoCase(std::string_view(text).substr(at, name.size()), folded))
+        if ((at == 0 || !IsNameCharacter(text[at - 1])) &&
+            (end == text.size() || (!IsNameCharacter(text[end]) && text[end] != '.')))
             return true;
     }
     return false;
+}
+
+} // namespace
+
+bool MentionsName(const std::string& text, const std::string& name)
+{
+    return MentionsFolded(FoldCase(text), FoldCase(name));
 }
 
 void SettleClaims(std::vector<SourceRecord>& records, const std::vector<unsigned>& worker,
@@ -97,10 +103,10 @@ void SettleClaims(std::vector<SourceRecord>& records, const std::vector<unsigned
             sessionOwner[records[i].sessionFile] = i;
 
     std::map<std::string, unsigned> winner; // contested file -> the worker that keeps it
-    std::map<std::string, std::string> text;
+    std::map<std::string, std::string> text; // each file's bytes in lower case, read once
     auto read = [&](const std::string& file) -> const std::string& {
         const auto found = text.find(file);
-        return found != text.end() ? found->second : text.emplace(file, contents(file)).first->second;
+        return found != text.end() ? found->second : text.emplace(file, FoldCase(contents(file))).first->second;
     };
     // A record's settled files: those nobody else claims, and those already settled its way.
     auto settled = [&](std::size_t record) {
@@ -132,7 +138,7 @@ void SettleClaims(std::vector<SourceRecord>& records, const std::vector<unsigned
             std::set<unsigned> naming;
             for (const std::size_t claimant : claims[*it])
                 for (const std::string& file : settled(claimant))
-                    if (file != *it && MentionsName(read(file), BaseName(*it)))
+                    if (file != *it && MentionsFolded(read(file), FoldCase(BaseName(*it))))
                         naming.insert(worker[claimant]);
             if (naming.size() == 1) {
                 winner[*it] = *naming.begin();
