@@ -423,8 +423,9 @@ cp "$examples/qim/Sessions/Payroll.qtc" "$work/jtree/c/" && cp "$desk" "$work/jt
 for jobs in 1 2; do
   mkdir -p "$work/j$jobs"/{Sessions,Schemes,Macros}
   run "-j $jobs" "$qtcm" --registry "$desk" --sessions "$work/j$jobs/Sessions" --schemes "$work/j$jobs/Schemes" \
-    --macros "$work/j$jobs/Macros" migrate -j $jobs --report "$work/j$jobs.txt" "$work/jtree" "$session"
+    --macros "$work/j$jobs/Macros" migrate -j $jobs --report "$work/j$jobs.txt" --map "$work/j$jobs.csv" "$work/jtree" "$session"
   status_is 1
+  sed "s|$work/j$jobs/|OUT/|g" "$work/j$jobs.csv" >"$work/j$jobs.map"
   grep -v '^Time: \|^Report: ' "$work/stdout" | sed "s|$work/j$jobs/|OUT/|g" >"$work/j$jobs.out"
   sed "s|$work/j$jobs/|OUT/|g" "$work/j$jobs.txt" >"$work/j$jobs.report"
 done
@@ -432,6 +433,7 @@ case_name="-j 2 against -j 1"
 [ "$(cd "$work/j1" && find . | sort)" = "$(cd "$work/j2" && find . | sort)" ] || fail "other files were created"
 diff "$work/j1.out" "$work/j2.out" >/dev/null || fail "other output: $(diff "$work/j1.out" "$work/j2.out")"
 cmp -s "$work/j1.report" "$work/j2.report" || fail "another report"
+cmp -s "$work/j1.map" "$work/j2.map" || fail "another map: $(diff "$work/j1.map" "$work/j2.map")"
 grep -q "OUT/Sessions/Demo3.TDP" "$work/j2.out" || fail "four sessions named Demo did not make Demo to Demo3"
 
 # -- migrate --desks: a fleet; each desk described by its row alone, one that fails its checks
