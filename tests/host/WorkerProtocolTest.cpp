@@ -19,8 +19,7 @@ WorkerResult Sample()
     record.unrecognized = 1;
     record.notices = {"warning one", ""};
     record.lines = {{"Display", "Unconverted property:\tHorizontal=True"}};
-    result.sectionBegin = 1234;
-    result.sectionEnd = 5678;
+    result.section = "QIM! session file converted: C:\\QIM\\Demo.qtc\r\n\r\nUnconverted property:\tX=1\r\n";
     return result;
 }
 
@@ -38,8 +37,7 @@ void ExpectSame(const WorkerResult& a, const WorkerResult& b)
     ASSERT_EQ(a.record.lines.size(), b.record.lines.size());
     EXPECT_EQ(a.record.lines[0].group, b.record.lines[0].group);
     EXPECT_EQ(a.record.lines[0].text, b.record.lines[0].text);
-    EXPECT_EQ(a.sectionBegin, b.sectionBegin);
-    EXPECT_EQ(a.sectionEnd, b.sectionEnd);
+    EXPECT_EQ(a.section, b.section);
 }
 
 TEST(WorkerProtocol, AResultComesBackWholeInPiecesOfAnySize)

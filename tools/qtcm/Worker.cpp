@@ -13,6 +13,20 @@
 
 const char kWorkerCommand[] = "__worker";
 
+namespace {
+
+std::string ReadSection(const std::string& report, std::uintmax_t begin, std::uintmax_t end)
+{
+    std::string bytes(end > begin ? static_cast<std::size_t>(end - begin) : 0, '\0');
+    std::ifstream in(report, std::ios::binary);
+    if (bytes.empty() || !in.seekg(static_cast<std::streamoff>(begin)) ||
+        !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        return {};
+    return bytes;
+}
+
+} // namespace
+
 int WorkerCommand(const Options& options, const char* hostPath)
 {
     if (options.files.size() != 3) {
@@ -71,8 +85,8 @@ int WorkerCommand(const Options& options, const char* hostPath)
         WorkerResult result;
         result.index = index;
         result.record = translator.Translate(source);
-        result.sectionBegin = translator.SectionBegin();
-        result.sectionEnd = translator.SectionEnd();
+        if (!job.desk) // a desk's worker writes the desk's own report; the others hand their sections on
+            result.section = ReadSection(report, translator.SectionBegin(), translator.SectionEnd());
         out << EncodeResult(result) << std::flush;
     }
     return 0;

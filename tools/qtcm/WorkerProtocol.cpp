@@ -122,7 +122,8 @@ std::string EncodeResult(const WorkerResult& result)
         text += Line({"notice", notice});
     for (const ReportLine& line : record.lines)
         text += Line({"line", line.group, line.text});
-    text += Line({"section", std::to_string(result.sectionBegin), std::to_string(result.sectionEnd)});
+    if (!result.section.empty())
+        text += Line({"section", result.section});
     return text + Line({"end"});
 }
 
@@ -159,9 +160,8 @@ void ResultReader::Feed(const std::string& bytes)
             record.notices.push_back(fields[1]);
         } else if (kind == "line" && fields.size() == 3) {
             record.lines.push_back({fields[1], fields[2]});
-        } else if (kind == "section") {
-            m_current.sectionBegin = Number(fields, 1);
-            m_current.sectionEnd = Number(fields, 2);
+        } else if (kind == "section" && fields.size() == 2) {
+            m_current.section = fields[1];
         } else if (kind == "end") {
             m_done.push_back(std::move(m_current));
             m_current = WorkerResult();

@@ -28,7 +28,9 @@ bool DecodeJob(const std::string& text, WorkerJob& job, std::string& error);
 struct WorkerResult {
     std::size_t index = 0; // position in the run (a desk: in its own list)
     SourceRecord record;
-    std::uintmax_t sectionBegin = 0, sectionEnd = 0; // its part of the worker's report
+    // Its section of the report, for the parent to append in the order of the files (the parent
+    // never opens a worker's report: on Windows the library writes it allowing no other reader).
+    std::string section;
 };
 
 std::string EncodeResult(const WorkerResult& result);

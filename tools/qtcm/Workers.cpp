@@ -88,16 +88,12 @@ std::vector<std::string> DirectoryArguments(const Options& options)
     return arguments;
 }
 
-bool AppendSection(const std::string& from, std::uintmax_t begin, std::uintmax_t end, const std::string& to)
+bool AppendText(const std::string& text, const std::string& to)
 {
-    if (end <= begin)
+    if (text.empty())
         return true;
-    std::ifstream in(from, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(end - begin), '\0');
-    if (!in.seekg(static_cast<std::streamoff>(begin)) || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-        return false;
     std::ofstream out(to, std::ios::binary | std::ios::app);
-    return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
+    return static_cast<bool>(out.write(text.data(), static_cast<std::streamsize>(text.size())));
 }
 
 bool WorkerProcess::Start(const std::string& program, const std::vector<std::string>& arguments,
@@ -231,8 +227,7 @@ void RunWorkers(const WorkerRun& setup, const SourceList& list, RunRecord& run)
                 record.state = SourceRecord::State::LeftOut;
                 record.reason = source.refusal;
             } else if (results[next]) {
-                const WorkerResult& result = *results[next];
-                AppendSection(workers[w].Report(), result.sectionBegin, result.sectionEnd, setup.report);
+                AppendText(results[next]->section, setup.report);
                 record = std::move(results[next]->record);
             } else if (w >= 0 && finished[w]) {
                 const std::vector<std::string> said = workers[w].Errors();

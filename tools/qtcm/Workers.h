@@ -36,7 +36,6 @@ public:
     int Status() const { return m_status; }
     void Stop();
     ResultReader& Reader() { return m_reader; }
-    const std::string& Report() const { return m_report; }
     // What the worker said on stderr, line by line.
     std::vector<std::string> Errors() const;
 
@@ -60,5 +59,5 @@ struct WorkerRun {
 // printing each as soon as those before it are done.
 void RunWorkers(const WorkerRun& setup, const SourceList& list, RunRecord& run);
 
-// Copies bytes [begin, end) of from to the end of to.
-bool AppendSection(const std::string& from, std::uintmax_t begin, std::uintmax_t end, const std::string& to);
+// Appends text to the end of the file to.
+bool AppendText(const std::string& text, const std::string& to);
