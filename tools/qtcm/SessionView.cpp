@@ -7,6 +7,7 @@
 
 namespace {
 
+// A value as the profile functions read it: without the blanks around it.
 struct Section {
     std::string name;
     std::vector<std::pair<std::string, std::string>> values; // a line without '=' has no value
@@ -41,7 +42,7 @@ bool DumpSessionFile(const std::string& bytes, std::string& text, std::string& e
         const bool comment = line.front() == ';';
         Section& section = sections.back();
         section.values.emplace_back(comment || equals == std::string::npos ? line : TrimBlanks(line.substr(0, equals)),
-                                    comment || equals == std::string::npos ? "" : line.substr(equals + 1));
+                                    comment || equals == std::string::npos ? "" : TrimBlanks(line.substr(equals + 1)));
         section.hasValue.push_back(!comment && equals != std::string::npos);
         values += section.hasValue.back() ? 1 : 0;
     }
