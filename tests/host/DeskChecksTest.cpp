@@ -20,7 +20,15 @@ protected:
     void SetUp() override
     {
         facts = DeskFacts();
-        facts.install = std::string(QTCM_EXAMPLES_DIR) + "/torqa/";
+        // The example installation, with the resource library of this program's width (a program
+        // loads only a library of its own width on Windows).
+        const fs::path examples = fs::path(QTCM_EXAMPLES_DIR) / "torqa";
+        fs::create_directories(dir / "torqa");
+        fs::copy(examples / "Sessions", fs::path(dir / "torqa") / "Sessions",
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        fs::copy_file(examples / (sizeof(void*) == 8 ? "torqa64.dlr" : "torqa.dlr"),
+                      fs::path(dir / "torqa") / "torqa.dlr", fs::copy_options::overwrite_existing);
+        facts.install = (dir / "torqa") + testing_support::kSep;
         facts.language = "ENU";
         for (const char* sub : {"qim", "Sessions", "Schemes", "Macros", "tmp", "empty"})
             fs::create_directory(dir / sub);
@@ -80,10 +88,10 @@ TEST_F(DeskChecks, EachFaultFailsItsOwnChecks)
           {"session template", "no value \"InstallPath\""},
           {"resource library", "no value \"InstallPath\""}}},
         {"an installation folder that is empty",
-         [](DeskFacts& f, const TempDir& d) { f.install = d / "empty/"; },
+         [](DeskFacts& f, const TempDir& d) { f.install = (d / "empty") + testing_support::kSep; },
          {{"session template", "Async.tdp"}, {"resource library", "torqa.dlr"}}},
         {"an installation folder that is gone",
-         [](DeskFacts& f, const TempDir& d) { f.install = d / "gone/"; },
+         [](DeskFacts& f, const TempDir& d) { f.install = (d / "gone") + testing_support::kSep; },
          {{"installation", "does not exist"}, {"session template", "Async.tdp"}, {"resource library", "torqa.dlr"}}},
         {"no language", [](DeskFacts& f, const TempDir&) { f.language.clear(); },
          {{"session template", "\"Language\""}}},
@@ -95,9 +103,11 @@ TEST_F(DeskChecks, EachFaultFailsItsOwnChecks)
          {{"TORQA! sessions", "no value \"TDP\""}}},
         {"a macro directory that is gone", [](DeskFacts& f, const TempDir& d) { f.directories[3] = d / "gone"; },
          {{"TORQA! macros", "not found"}}},
+#ifndef _WIN32 // a folder's read-only mark stops no writing into it on Windows
         {"a read-only scheme directory",
          [](DeskFacts&, const TempDir& d) { fs::permissions(d / "Schemes", fs::perms::owner_read | fs::perms::owner_exec); },
          {{"TORQA! schemes", "is read-only"}}},
+#endif
         {"no macro translator", [](DeskFacts& f, const TempDir&) { f.translatorKnown = false; },
          {{"macro translator", "no macro translator"}}},
         {"a macro translator that is not a library",

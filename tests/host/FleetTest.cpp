@@ -18,22 +18,25 @@ TEST(ReadDesks, MakesEachRowADeskWithPathsFromTheListsFolder)
 {
     TempDir dir;
     const std::string list = dir / "desks.csv";
+    const std::string elsewhere = dir / "elsewhere.reg"; // a whole path stays as it is
     WriteFile(list, "Name, Registry ,output,sources,user,windows_root\r\n"
-                    "ann,desk.reg; /etc/torqa.reg ,out/ann,\"qim/a,b.qtc;/srv/qim\",,\r\n"
+                    "ann,desk.reg; " + elsewhere + " ,out/ann,\"qim/a,b.qtc;" + elsewhere + "\",,\r\n"
                     "bob,bob.reg,,,bob,disks/bob\r\n");
     std::vector<DeskRow> desks;
     std::string error;
     ASSERT_TRUE(ReadDesks(list, desks, error)) << error;
     ASSERT_EQ(desks.size(), 2u);
     const fs::path base = fs::path(dir.Path());
+    auto under = [&](const char* path) { return (base / path).lexically_normal().string(); };
     EXPECT_EQ(desks[0].name, "ann");
     EXPECT_EQ(desks[0].registries,
-              (std::vector<std::string>{(base / "desk.reg").string(), "/etc/torqa.reg"}));
-    EXPECT_EQ(desks[0].output, (base / "out/ann").string());
-    EXPECT_EQ(desks[0].sources, (std::vector<std::string>{(base / "qim/a,b.qtc").string(), "/srv/qim"}));
+              (std::vector<std::string>{under("desk.reg"), fs::path(elsewhere).lexically_normal().string()}));
+    EXPECT_EQ(desks[0].output, under("out/ann"));
+    EXPECT_EQ(desks[0].sources,
+              (std::vector<std::string>{under("qim/a,b.qtc"), fs::path(elsewhere).lexically_normal().string()}));
     EXPECT_TRUE(desks[0].directories[1].empty()) << "a column not in the list is empty";
     EXPECT_EQ(desks[1].user, "bob");
-    EXPECT_EQ(desks[1].windowsRoot, (base / "disks/bob").string());
+    EXPECT_EQ(desks[1].windowsRoot, under("disks/bob"));
     EXPECT_TRUE(desks[1].sources.empty()) << "no sources: the desk's QIM! session directory";
     EXPECT_EQ(desks[1].line, 3u);
 }
