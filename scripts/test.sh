@@ -82,7 +82,7 @@ fresh_prefix() {
 # A build's two suites under a Wine loader, then the example migration compared with the native one.
 wine_checks() {
   local loader=$1 bin=$2 label=$3 suite status
-  for suite in qtcm_unit_tests qtcm_e2e_tests; do
+  for suite in qtcm_unit_tests qtcm_e2e_tests qtcm_host_tests; do
     echo "-- $suite.exe ($label)"
     status=0
     (cd "$bin" && "$loader" "$suite.exe" --gtest_brief=1) >"$log" 2>&1 || status=$?
@@ -108,7 +108,7 @@ if [ $wine32 = 1 ]; then
   wine_checks /usr/lib/wine/wine build-win32/bin 32-bit
 else
   echo "== win32: the suites under 32-bit Wine skipped: 32-bit Wine could not be installed (see above)"
-  skipped=$((skipped + 3)) # the two suites and the example migration
+  skipped=$((skipped + 4)) # the three suites and the example migration
 fi
 echo "== win32 took $((SECONDS - part_start)) s"
 

@@ -63,7 +63,7 @@ status_is 2; says stderr "unknown command frobnicate"
 run "option without value" "$qtcm" check x --registry
 status_is 2; says stderr "--registry needs a value"
 run "no files" "$qtcm" --registry "$desk" migrate
-status_is 2; says stderr "migrate needs at least one file"
+status_is 2; says stderr "migrate needs at least one file or folder"
 run "version" "$qtcm" --version
 status_is 0; says stdout "qtcm "
 
@@ -136,14 +136,15 @@ cp "$work/SOFTWARE.good" "$software"
 # this process's); the TORQA! folders from an export file in front of the hives.
 grep -v 'QIMVT\|Directory' "$desk" >"$work/torqa.reg"
 run "windows root desk" env QIMHOME=/wrong "$qtcm" --windows-root "$disk" --user ann dirs
-says stdout "$work/qimhome\Sessions"; grep -q "no desk" "$work/stderr" && fail "a copied drive is no desk"
+says stdout "$work/qimhome/Sessions"; grep -q "no desk" "$work/stderr" && fail "a copied drive is no desk"
 run "windows root with an export in front" env QIMHOME=/wrong "$qtcm" --windows-root "$disk" --user ann --registry "$work/torqa.reg" dirs
-status_is 0; says stdout "$work/qimhome\Sessions"; says stdout "$out/Sessions"; silent stderr
+status_is 0; says stdout "$work/qimhome/Sessions"; says stdout "$out/Sessions"; silent stderr
+grep -qF '\' "$work/stdout" && fail "dirs shows a path with both kinds of separator"
 printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Korvanesta\\QIM!\\5.10\\QIMVT]\n"Directory"="%s/%%USERNAME%%\\Sessions"\n' \
   "$work" >"$work/user-dir.reg"
 run "profile variables, from the environment" env QTCM_WINDOWS_ROOT="$disk" QTCM_WINDOWS_USER=ann USERNAME=nobody "$qtcm" \
   --registry "$work/user-dir.reg" --registry "$work/torqa.reg" dirs
-status_is 0; says stdout "$work/ann\Sessions"
+status_is 0; says stdout "$work/ann/Sessions"
 
 # -- dirs
 run "dirs complete" "$qtcm" --registry "$desk" dirs
@@ -264,13 +265,17 @@ fi
 grep -q "QIM! session file converted: $work/qim/Demo.qtc" "$work/r.txt" || fail "no report section"
 rm -f "$out/Sessions/Demo.TDP"
 
-# -- A run that stops after creating the session file (no template) says what it left
-sed "s|\"InstallPath\"=.*|\"InstallPath\"=\"$work/\"|" "$desk" >"$work/no-template.reg"
-run "no template" "$qtcm" --registry "$work/no-template.reg" migrate --report "$work/r.txt" "$session"
-status_is 1
-says stdout "  -> not translated: stopped after creating $out/Sessions/Demo.TDP"
-says stdout "0 of 1 files translated"
-rm -f "$out/Sessions/Demo.TDP"
+# -- An installation folder without the template: checked before anything is written
+mkdir -p "$work/empty-install"
+sed "s|\"InstallPath\"=.*|\"InstallPath\"=\"$work/empty-install/\"|" "$desk" >"$work/no-template.reg"
+run "no template" "$qtcm" --registry "$work/no-template.reg" migrate --report "$work/no-template.txt" "$session"
+status_is 2
+says stderr "the session template cannot be read: Could not open \"$work/empty-install/Sessions/ENU/Template/Async.tdp\""
+says stderr '"InstallPath" under HKEY_LOCAL_MACHINE\Software\Korvanesta\TORQA!'
+says stderr "warning: no TORQA! menu in $work/empty-install/torqa.dlr"
+grep -q "Could not open the session template" "$work/stdout" "$work/stderr" && fail "a translation was tried"
+[ -z "$(ls "$out/Sessions")" ] || fail "a stopped run created a session file"
+[ ! -e "$work/no-template.txt" ] || fail "a stopped run created its report"
 
 # -- migrate FOLDER: the sessions found at any depth, nothing else; no progress bar off a terminal
 mkdir -p "$work/tree/a/b"
@@ -368,6 +373,167 @@ done
 diff -r "$work/demo-$(basename "$work")" "$work/demo-" >/dev/null && diff -r "$work/demo-" "$work/demo-Sessions" >/dev/null ||
   { case_name="three working folders"; fail "the example migrations differ by where qtcm was started"; }
 [ -s "$work/demo-/Macros/LOGON.TBM" ] || { case_name="three working folders"; fail "no startup macro translated"; }
+
+# -- Options belong to the commands that use them; --help and bench --help answer
+for case in "dirs --report $work/r.txt:dirs takes no --report" "check -o $work/x.svg $session:check takes no -o" \
+  "plan --map $work/m.csv $session:plan takes no --map" "inspect --skip-existing x.tkm:inspect takes no --skip-existing" \
+  "preview -j 2 x.tqp -o y.svg:preview takes no -j" "doctor --desks d.csv:doctor takes no --desks"; do
+  run "option out of place: ${case%%:*}" "$qtcm" --registry "$desk" ${case%%:*}
+  status_is 2; says stderr "${case#*:}"
+done
+for jobs in 0 65 x; do
+  run "-j $jobs" "$qtcm" --registry "$desk" migrate -j "$jobs" "$session"
+  status_is 2; says stderr "-j $jobs: give a number of worker processes from 1 to 64"
+done
+run "check without files" "$qtcm" --registry "$desk" check
+status_is 2; says stderr "check needs at least one file or folder"
+run "help" "$qtcm" --help
+status_is 0; says stdout "qtcm bench"; says stdout "qtcm [options] doctor"; says stdout "exit status: 0 every file translated"
+run "bench help" "$qtcm" bench --help
+status_is 0; says stdout "usage: qtcm bench"
+
+# -- doctor: every check with what sets it, passed or not; a read-only folder is no missing one
+mkdir -p "$work/tmp2" "$work/ro-schemes" && chmod 555 "$work/ro-schemes"
+run "doctor, all well" env TMPDIR="$work/tmp2" "$qtcm" --registry "$work/macros.reg" doctor
+status_is 0; says stdout "All 9 checks passed."
+run "doctor, no macro translator" env TMPDIR="$work/tmp2" "$qtcm" --registry "$desk" doctor
+status_is 1
+says stdout "warning  macro translator"
+says stdout "set by {6D0C2A57-91B4-4E8F-B3A2-5C7E19F04D68} under HKEY_LOCAL_MACHINE\Software\Korvanesta\TORQA!\Components"
+run "doctor, empty installation folder" env TMPDIR="$work/tmp2" "$qtcm" --registry "$work/no-template.reg" doctor
+status_is 2; says stdout "FAILED   session template"; says stdout "warning  resource library"; says stdout "ok       installation"
+sed "s|\"TKM\"=.*|\"TKM\"=\"$work/ro-schemes\"|" "$work/macros.reg" >"$work/ro-schemes.reg"
+run "doctor, read-only schemes" env TMPDIR="$work/tmp2" "$qtcm" --registry "$work/ro-schemes.reg" doctor
+status_is 1; says stdout "directory 2 (TORQA! schemes) is read-only: $work/ro-schemes"
+grep -q "schemes) not found" "$work/stdout" && fail "a read-only folder is called missing"
+run "doctor, temporary folder gone" env TMPDIR="$work/gone" "$qtcm" --registry "$work/macros.reg" doctor
+status_is 1; says stdout "the temporary folder $work/gone/ (TMPDIR) does not exist"
+run "migrate warns and goes on" env TMPDIR="$work/tmp2" "$qtcm" --registry "$desk" migrate --report "$work/r.txt" "$work/absent.qtc"
+status_is 1; says stderr "qtcm: warning: no macro translator"; says stdout "0 of 1 files translated"
+grep -q "files/s" "$work/stdout" && fail "a rate for no file translated"
+run "plain desk export, the README's example" "$qtcm" --registry "$examples/registry/plain-desk.reg" dirs
+status_is 1; says stderr '/home/ann/torqa/Sessions ("TDP") does not exist'; says stderr '/home/ann/torqa/Macros ("TBM")'
+
+# -- plan: what migrate would create and where, and what it would not carry over; the desk unchanged
+rm -rf "$out"/Sessions/* "$out"/Schemes/* "$out"/Macros/*
+: >"$out/Sessions/Demo.TDP" # taken: the plan's session file gets the next free name, as migrate's would
+cp "$work/r.txt" "$work/r-before.txt"
+desk_state() { (cd "$out" && find . -type f -exec sha256sum {} + | sort && ls -lR --time-style=full-iso .); }
+before=$(desk_state)
+run "plan" env TMPDIR="$work/tmp2" "$qtcm" --registry "$work/macros.reg" plan "$session" "$work/no-header.qtc"
+status_is 1
+says stdout "  would create   $out/Sessions/Demo1.TDP (session file)"
+says stdout "  would create   $out/Schemes/Demo1.tkm (key map)"
+says stdout "  would create   $out/Macros/LOGON.TBM (macro)"
+says stdout "  not carried over: 7 unconverted, 1 unrecognized properties"
+says stdout "     Display: Unconverted property: Horizontal=True"
+says stdout "$work/no-header.qtc
+  -> not translated: not a QIM! session file"
+says stdout "1 of 2 files would be translated"
+[ "$before" = "$(desk_state)" ] || fail "plan changed the target folders"
+cmp -s "$work/r.txt" "$work/r-before.txt" || fail "plan changed the report"
+[ ! -e "$work/migration-report.txt" ] || fail "plan wrote a report"
+[ -z "$(ls "$work/tmp2")" ] || fail "plan left files in the temporary folder: $(ls "$work/tmp2")"
+run "plan, skip existing" env TMPDIR="$work/tmp2" "$qtcm" --registry "$work/macros.reg" plan --skip-existing "$session"
+status_is 1; says stdout "  -> skipped: its session file Demo.TDP is already in $out/Sessions"
+
+# -- migrate --map, --skip-existing, and the free name without it
+rm -rf "$out"/Sessions/* "$out"/Schemes/* "$out"/Macros/*
+mkdir -p "$work/odd" && cp "$session" "$work/odd/Demo,copy.qtc"
+run "map" "$qtcm" --registry "$desk" migrate --report "$work/r.txt" --map "$work/map.csv" "$session" "$work/odd" \
+  "$work/absent.qtc"
+status_is 1
+tr -d '\r' <"$work/map.csv" >"$work/map.txt"
+[ "$(grep -c $'\r$' "$work/map.csv")" = 4 ] || fail "the map's lines do not end in CRLF"
+grep -qxF "source,state,reason,created,created 2,created 3,created 4" "$work/map.txt" || fail "map header"
+grep -qxF "$session,translated,,$out/Sessions/Demo.TDP,$out/Schemes/Demo.tkm,$out/Schemes/Demo.tqp,$out/Schemes/Demo.ttb" \
+  "$work/map.txt" || fail "map row of $session"
+grep -qxF "\"$work/odd/Demo,copy.qtc\",translated,,\"$out/Sessions/Demo,copy.TDP\",\"$out/Schemes/Demo,copy.tkm\",\"$out/Schemes/Demo,copy.tqp\",\"$out/Schemes/Demo,copy.ttb\"" \
+  "$work/map.txt" || fail "map row with commas"
+grep -qxF "$work/absent.qtc,not translated,not found,,,," "$work/map.txt" || fail "map row of a file not translated"
+run "map in a missing folder" "$qtcm" --registry "$desk" migrate --map "$work/gone/map.csv" "$session"
+status_is 2; says stderr "the map's folder $work/gone does not exist"
+run "skip existing" "$qtcm" --registry "$desk" migrate --report "$work/r.txt" --skip-existing "$session"
+status_is 1
+says stdout "  -> skipped: its session file Demo.TDP is already in $out/Sessions"
+says stdout "0 of 1 files translated, 1 skipped"
+run "free name" "$qtcm" --registry "$desk" migrate --report "$work/r.txt" "$session"
+status_is 0; says stdout "  -> $out/Sessions/Demo1.TDP"
+
+# -- inspect and preview say what is wrong with the file they are given
+run "inspect a session file" "$qtcm" inspect "$out/Sessions/Demo1.TDP"
+status_is 0; says stdout "session file: "; says stdout "[Session]"; says stdout "PrimaryKeyMap"
+run "inspect a missing file" "$qtcm" inspect "$work/gone/x.tkm"
+status_is 2; says stderr "$work/gone/x.tkm: not found: the folder $work/gone does not exist"
+run "preview into a missing folder" "$qtcm" preview "$out/Schemes/Demo.tqp" -o "$work/nodir/x.svg"
+status_is 2; says stderr "the folder $work/nodir does not exist"
+
+# -- check and migrate word a file too short to judge alike
+printf '// Version' >"$work/short.qtc"
+run "check short files" "$qtcm" --registry "$desk" check "$work/empty.qtc" "$work/short.qtc"
+says stdout "$work/empty.qtc: not a QIM! session file: an empty file"
+says stdout "$work/short.qtc: not a QIM! session file: shorter than its header line (10 of 21 bytes)"
+run "migrate short files" "$qtcm" --registry "$desk" migrate --report "$work/r.txt" "$work/empty.qtc" "$work/short.qtc"
+says stdout "  -> not translated: not a QIM! session file: an empty file"
+says stdout "  -> not translated: not a QIM! session file: shorter than its header line (10 of 21 bytes)"
+
+# -- migrate -j: names, report and output as a run of one process gives them. Sessions of one
+# name (ignoring case) in several folders, and files left out; no macro translator, so nothing
+# depends on which worker translated a macro first.
+mkdir -p "$work/jtree/a" "$work/jtree/b" "$work/jtree/c"
+for name in Demo LabGraphics Payroll; do cp "$examples/qim/Sessions/$name.qtc" "$work/jtree/a/"; done
+cp "$session" "$work/jtree/b/DEMO.qtc" && cp "$session" "$work/jtree/c/Demo.qtc"
+cp "$examples/qim/Sessions/Payroll.qtc" "$work/jtree/c/" && cp "$desk" "$work/jtree/b/notes.reg"
+for jobs in 1 2; do
+  mkdir -p "$work/j$jobs"/{Sessions,Schemes,Macros}
+  run "-j $jobs" "$qtcm" --registry "$desk" --sessions "$work/j$jobs/Sessions" --schemes "$work/j$jobs/Schemes" \
+    --macros "$work/j$jobs/Macros" migrate -j $jobs --report "$work/j$jobs.txt" --map "$work/j$jobs.csv" "$work/jtree" "$session"
+  status_is 1
+  sed "s|$work/j$jobs/|OUT/|g" "$work/j$jobs.csv" >"$work/j$jobs.map"
+  grep -v '^Time: \|^Report: ' "$work/stdout" | sed "s|$work/j$jobs/|OUT/|g" >"$work/j$jobs.out"
+  sed "s|$work/j$jobs/|OUT/|g" "$work/j$jobs.txt" >"$work/j$jobs.report"
+done
+case_name="-j 2 against -j 1"
+[ "$(cd "$work/j1" && find . | sort)" = "$(cd "$work/j2" && find . | sort)" ] || fail "other files were created"
+diff "$work/j1.out" "$work/j2.out" >/dev/null || fail "other output: $(diff "$work/j1.out" "$work/j2.out")"
+cmp -s "$work/j1.report" "$work/j2.report" || fail "another report"
+cmp -s "$work/j1.map" "$work/j2.map" || fail "another map: $(diff "$work/j1.map" "$work/j2.map")"
+grep -q "OUT/Sessions/Demo3.TDP" "$work/j2.out" || fail "four sessions named Demo did not make Demo to Demo3"
+
+# -- migrate --desks: a fleet; each desk described by its row alone, one that fails its checks
+mkdir -p "$work/fleet"
+cat >"$work/fleet/desks.csv" <<CSV
+name,registry,output,sources
+ann,../desk.reg,ann-out,../jtree/a
+bob,../no-template.reg,bob-out,
+carl,../desk.reg,carl out,../jtree/c/Demo.qtc;../absent.qtc
+CSV
+run "fleet" env QTCM_REGISTRY="$work/bad-line.reg" "$qtcm" migrate --desks "$work/fleet/desks.csv" -j 2 \
+  --map "$work/fleet/map.csv"
+status_is 1
+says stdout "== desk ann ==
+$work/jtree/a/Demo.qtc
+  -> $work/fleet/ann-out/Sessions/Demo.TDP"
+says stdout "== desk bob =="
+says stdout "the session template cannot be read"
+says stdout "desk bob: not migrated (exit status 2)"
+says stdout "$work/absent.qtc
+  -> not translated: not found"
+says stdout "desk carl: done; report $work/fleet/carl out/migration-report.txt"
+says stdout "4 of 5 files translated"
+says stdout "Desks: 2 of 3 migrated; not migrated: bob"
+grep -q "QIM! session file converted: $work/jtree/a/Payroll.qtc" "$work/fleet/ann-out/migration-report.txt" ||
+  fail "no report of desk ann"
+[ -z "$(ls "$work/fleet/bob-out/Sessions")" ] || fail "the desk that failed its checks got a session file"
+head -1 "$work/fleet/map.csv" | grep -q "^desk,source,state,reason,created" || fail "the fleet's map has no desk column"
+printf 'name,registry,colour\nann,x.reg,blue\n' >"$work/fleet/bad.csv"
+run "fleet list with an unknown column" "$qtcm" migrate --desks "$work/fleet/bad.csv"
+status_is 2; says stderr "$work/fleet/bad.csv: line 1: unknown column \"colour\""
+printf 'name,registry\nann,x.reg\nAnn,y.reg\n' >"$work/fleet/twice.csv"
+run "fleet list with a name twice" "$qtcm" migrate --desks "$work/fleet/twice.csv"
+status_is 2; says stderr "$work/fleet/twice.csv: line 3: a second desk named Ann"
+run "fleet with a desk option" "$qtcm" --registry "$desk" migrate --desks "$work/fleet/desks.csv"
+status_is 2; says stderr "with --desks each row names its desk's registry"
 
 if [ $failures -ne 0 ]; then
   echo "$failures host check(s) failed"

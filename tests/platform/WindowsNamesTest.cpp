@@ -135,6 +135,7 @@ TEST_F(CopiedDesk, DrivesUtf8NamesAndTwinsOnPosix)
         {"d:\\macros\\logon.qtm", "upper"}, // a mapped drive, in any case
         {"D:MACROS/LOGON.QTM", "upper"},    // a drive without a separator: its root
         {"C:\\Sub\\DEEP.qtm", "deep"},      // the copied system drive is C:
+        {"c:\\SUB\\..\\sub\\Deep.QTM", "deep"}, // through a folder named in another case
         {"Q:\\LOGON.QTM", "(none)"},        // a drive mapped to nothing there
         {"D:\\JOS\xC9.TXT", "utf-8"},       // the Windows-1252 form of a UTF-8 name
         {"D:CAF\xC9.QTM", "accented"},      // Windows-1252 letters fold too

@@ -28,6 +28,11 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kBuffer = 260;
 constexpr const char* kSamples[] = {"Demo", "LabGraphics", "Payroll"};
+constexpr const char kBenchUsage[] =
+    "usage: qtcm bench [--sessions N] [--dir DIR] [--only batch|same|statements] [--keep]\n"
+    "  translates N example sessions (default 1000), up to 1,000 sessions of one name\n"
+    "  and single files of 100, 1,000 and 10,000 statements on a desk made in DIR\n"
+    "  (default: this folder); --keep leaves the desk there\n";
 constexpr const char* kMacroComponent = "{6D0C2A57-91B4-4E8F-B3A2-5C7E19F04D68}";
 
 std::string ReadAll(const fs::path& path)
@@ -202,11 +207,9 @@ int RunBench(int argc, char** argv)
         else if (arg == "--only" && i + 1 < argc)
             only = argv[++i];
         else {
-            std::fprintf(stderr, "usage: qtcm bench [--sessions N] [--dir DIR] [--only batch|same|statements] [--keep]\n"
-                                 "  translates N example sessions (default 1000), up to 1,000 sessions of one name\n"
-                                 "  and single files of 100, 1,000 and 10,000 statements on a desk made in DIR\n"
-                                 "  (default: this folder)\n");
-            return 2;
+            const bool help = arg == "--help" || arg == "-h";
+            std::fputs(kBenchUsage, help ? stdout : stderr);
+            return help ? 0 : 2;
         }
     }
     const fs::path examples = QTCM_EXAMPLES_DIR;

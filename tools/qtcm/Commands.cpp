@@ -3,6 +3,7 @@
 
 #include "Desk.h"
 #include "Sources.h"
+#include "platform/FileSystem.h"
 
 #include <cstdio>
 
@@ -25,7 +26,10 @@ int DirsCommand(const Options& options, const char* hostPath)
     for (unsigned index = 0; index < 4; ++index) {
         char typeName[260] = "", directory[260] = "", filter[260] = "";
         library.directories(index, typeName, directory, filter);
-        const std::string whole = Directory(library, options, index);
+        // As this system names the folder: one kind of separator, the drive mapped.
+        std::string whole = Directory(library, options, index);
+        if (!whole.empty())
+            whole = platform::LocalName(whole);
         std::printf("%u  %-22s %-26s %s\n", index, typeName, filter, whole.empty() ? "(not found)" : whole.c_str());
         missing = missing || whole.empty();
     }

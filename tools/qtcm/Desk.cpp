@@ -243,19 +243,34 @@ std::string MissingDirectory(unsigned index)
 {
     std::string why;
     if (index == 0) {
-        why = MissingQimDirectory();
+        why = "not found: " + MissingQimDirectory();
     } else {
         const char* const tags[4] = {"", "TDP", "TKM", "TBM"};
         std::string path;
         if (!platform::TorqaDirectory(tags[index], path))
-            why = TorqaLookup(tags[index], true);
+            why = "not found: " + TorqaLookup(tags[index], true);
         else if (!platform::PathExists(path))
-            why = path + " (" + Quoted(tags[index]) + ") does not exist";
+            why = "not found: " + path + " (" + Quoted(tags[index]) + ") does not exist";
         else
-            why = path + " (" + Quoted(tags[index]) + ") cannot be written";
+            // There, but the library keeps only a folder it can write into.
+            why = "is read-only: " + path + " (" + Quoted(tags[index]) + ") cannot be written";
     }
-    return std::string("directory ") + std::to_string(index) + " (" + kDirectoryNames[index] + ") not found: " + why +
+    return std::string("directory ") + std::to_string(index) + " (" + kDirectoryNames[index] + ") " + why +
            "; give it with " + kDirectoryOptions[index] + " DIR";
+}
+
+std::string DeskDescription(const Options& options)
+{
+    if (options.exampleDesk)
+        return "the bundled example desk";
+    std::string text;
+    const char* listed = std::getenv("QTCM_REGISTRY");
+    if (listed && *listed)
+        text = std::string("registry ") + listed;
+    if (Given("QTCM_WINDOWS_ROOT"))
+        text += (text.empty() ? "" : "; ") + std::string("Windows drive ") + std::getenv("QTCM_WINDOWS_ROOT") +
+                (Given("QTCM_WINDOWS_USER") ? std::string(", user ") + std::getenv("QTCM_WINDOWS_USER") : "");
+    return text.empty() ? std::string("the system registry") : text;
 }
 
 std::string MissingInstallation()

@@ -21,6 +21,9 @@ std::string Directory(const QtcmLibrary& library, const Options& options, unsign
 // Why directory index is unknown: what was looked for, and where, and the option that sets it.
 std::string MissingDirectory(unsigned index);
 
+// What the desk is made of, in a line: the registry files, the copied drive and its user.
+std::string DeskDescription(const Options& options);
+
 // Empty when the TORQA! installation path is known; else what was looked for.
 std::string MissingInstallation();
 

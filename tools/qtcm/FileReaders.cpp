@@ -8,6 +8,8 @@
 #include "platform/FileSystem.h"
 #include "platform/Files.h"
 #include "platform/Keyboard.h"
+#include "SessionView.h"
+#include "Sources.h"
 
 #include <cstdio>
 #include <string_view>
@@ -25,6 +27,7 @@ const Inspector kInspectors[] = {
     {".cmu", "custom menu document", &formats::menu::DumpMenuDocument},
     {".tqp", "QuickPad", &formats::DumpQuickPad},
     {".ttb", "toolbar", &formats::DumpToolbar},
+    {".tdp", "session file", &DumpSessionFile},
 };
 
 } // namespace
@@ -40,6 +43,10 @@ const Inspector* InspectorFor(const std::string& path)
 
 int InspectFile(const std::string& path)
 {
+    if (const std::string why = UnreadableReason(path); !why.empty()) {
+        std::fprintf(stderr, "qtcm: %s: %s\n", path.c_str(), why.c_str());
+        return 2;
+    }
     const Inspector* inspector = InspectorFor(path);
     if (!inspector) {
         std::string known;

@@ -6,21 +6,52 @@ const char kVersion[] = "1.0";
 
 const char kUsage[] =
     "usage: qtcm [options] dirs\n"
-    "       qtcm [options] check FILE...\n"
-    "       qtcm [options] migrate [--report FILE] [--summary FILE.json] [--html FILE.html]\n"
-    "                      FILE|FOLDER...\n"
+    "       qtcm [options] doctor\n"
+    "       qtcm [options] check FILE|FOLDER...\n"
+    "       qtcm [options] plan [--skip-existing] [--summary FILE.json] [--html FILE.html] FILE|FOLDER...\n"
+    "       qtcm [options] migrate [--report FILE] [--map FILE.csv] [--skip-existing] [-j N]\n"
+    "                      [--summary FILE.json] [--html FILE.html] FILE|FOLDER...\n"
+    "       qtcm migrate --desks FILE.csv [--map FILE.csv] [--skip-existing] [-j N]\n"
+    "                      [--summary FILE.json] [--html FILE.html]\n"
     "       qtcm inspect FILE\n"
     "       qtcm [options] menus\n"
     "       qtcm preview FILE.tqp|FILE.ttb -o OUT.svg\n"
+    "       qtcm bench [--sessions N] [--dir DIR] [--only batch|same|statements] [--keep]\n"
     "\n"
     "  dirs      the four directories with their type names and filters\n"
+    "  doctor    checks the desk before anything is written: the directories, the session template,\n"
+    "            the resource library and its menu, the macro translator, the temporary folder\n"
     "  check     which files are QIM! session files, and why the others are not\n"
+    "  plan      what migrate would create, and where, and what it would not carry over; translates\n"
+    "            into a scratch copy of the target folders, so nothing on the desk changes\n"
     "  migrate   translate each file, and every QIM! session file in each folder, into a TORQA!\n"
     "            session; the report is appended to FILE (created when missing; default\n"
     "            migration-report.txt)\n"
-    "  inspect   a file the migration wrote, shown as text\n"
+    "  inspect   a file the migration wrote (key map, pad, toolbar, menu document, session file)\n"
+    "            shown as text\n"
     "  preview   a QuickPad or toolbar drawn as an SVG picture, written to OUT.svg\n"
     "  menus     the TORQA! menu captions this build reads, and what each QIM! menu path maps to\n"
+    "  bench     the speed of translating example sessions on a desk of its own (qtcm bench --help)\n"
+    "\n"
+    "migrate and plan:\n"
+    "  --map FILE.csv       one row per source: the source, what became of it, why, and every file\n"
+    "                       its translation created or replaced, the session file first (migrate)\n"
+    "  --skip-existing      leave out a source whose session file name (its name with .TDP) is\n"
+    "                       already in the TORQA! session directory, and say so; without it the\n"
+    "                       new session file takes the next free name (Demo1.TDP)\n"
+    "  -j N                 N worker processes translate at once (migrate)\n"
+    "  --summary FILE.json  the run's summary for scripts: every session, its files, counts, report\n"
+    "                       lines with their statement's group, and notices\n"
+    "  --html FILE.html     the same as one page to open in a browser, with the previews\n"
+    "  --desks FILE.csv     migrate a fleet of desks, one per row, each in a worker process of its\n"
+    "                       own: name, registry (export files separated by ';'), windows_root, user,\n"
+    "                       qim_sessions, sessions, schemes, macros, output (a folder that gets the\n"
+    "                       desk's Sessions, Schemes and Macros), sources (';'-separated; default:\n"
+    "                       the desk's QIM! session directory); paths relative to the file's folder\n"
+    "\n"
+    "exit status: 0 every file translated (doctor: every check passed); 1 a file skipped, left out\n"
+    "or not translated (a desk of a fleet failed; doctor: a check that is not needed failed); 2 a\n"
+    "usage error or a desk that cannot serve (migrate and plan stop before writing anything).\n"
     "\n"
     "options:\n"
     "  --registry FILE      a registry export to read before those in QTCM_REGISTRY (repeatable;\n"
@@ -54,6 +85,15 @@ const char kUsage[] =
     "command line is translated even when check refuses it, with a warning.\n";
 
 namespace {
+
+// A number of worker processes: 1 to 64.
+bool ParseJobs(const std::string& text, unsigned& jobs)
+{
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    jobs = static_cast<unsigned>(std::stoul(text));
+    return jobs >= 1 && jobs <= 64;
+}
 
 const char* const kDirectoryOptions[4] = {"--qim-sessions", "--sessions", "--schemes", "--macros"};
 
@@ -130,6 +170,23 @@ bool ParseArguments(int argc, char** argv, Options& options, std::string& error)
         } else if (arg == "-o" || arg == "--output") {
             if (!value(options.output))
                 return false;
+        } else if (arg == "--map") {
+            if (!value(options.map))
+                return false;
+        } else if (arg == "--desks") {
+            if (!value(options.desks))
+                return false;
+        } else if (arg == "--skip-existing") {
+            options.skipExisting = true;
+        } else if (arg == "-j" || arg == "--jobs" || (arg.rfind("-j", 0) == 0 && arg.size() > 2)) {
+            std::string count = arg.size() > 2 && arg[1] == 'j' ? arg.substr(2) : std::string();
+            if (count.empty() && !value(count))
+                return false;
+            if (!ParseJobs(count, options.jobs)) {
+                error = arg + (arg.size() > 2 && arg[1] == 'j' ? "" : " " + count) +
+                        ": give a number of worker processes from 1 to 64";
+                return false;
+            }
         } else if (arg == "--example-desk") {
             options.exampleDesk = true;
         } else if (arg == "--") {
@@ -155,8 +212,26 @@ bool ParseArguments(int argc, char** argv, Options& options, std::string& error)
     for (std::string& folder : options.directories)
         if (!folder.empty())
             folder = std::filesystem::absolute(folder, code).string();
-    for (std::string* file : {&options.report, &options.summaryJson, &options.html})
+    for (std::string* file : {&options.report, &options.map, &options.desks, &options.summaryJson, &options.html})
         if (!file->empty())
             *file = std::filesystem::absolute(*file, code).string();
     return true;
+}
+
+const char* UnusedOption(const Options& options, unsigned accepts)
+{
+    const struct {
+        OptionUse use;
+        bool given;
+        const char* name;
+    } given[] = {
+        {kUsesReport, !options.report.empty(), "--report"},   {kUsesOutput, !options.output.empty(), "-o"},
+        {kUsesMap, !options.map.empty(), "--map"},            {kUsesDesks, !options.desks.empty(), "--desks"},
+        {kUsesSkipExisting, options.skipExisting, "--skip-existing"}, {kUsesJobs, options.jobs != 0, "-j"},
+        {kUsesSummaries, !options.summaryJson.empty(), "--summary"}, {kUsesSummaries, !options.html.empty(), "--html"},
+    };
+    for (const auto& option : given)
+        if (option.given && !(accepts & option.use))
+            return option.name;
+    return nullptr;
 }

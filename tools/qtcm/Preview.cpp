@@ -48,6 +48,13 @@ int PreviewFile(const std::vector<std::string>& arguments)
         std::fprintf(stderr, "qtcm: %s: %s\n", input.c_str(), error.c_str());
         return 1;
     }
+    std::string folder = platform::FolderOf(output);
+    if (folder.size() > 1 && platform::IsPathSeparator(folder.back()))
+        folder.pop_back();
+    if (!folder.empty() && !platform::PathExists(folder)) {
+        std::fprintf(stderr, "qtcm: %s: the folder %s does not exist\n", output.c_str(), folder.c_str());
+        return 2;
+    }
     platform::File file;
     platform::FileError openError;
     if (!file.Open(output, platform::OpenMode::BinaryCreate, false, openError)) {

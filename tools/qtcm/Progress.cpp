@@ -18,7 +18,7 @@ std::size_t TerminalWidth()
 
 } // namespace
 
-Progress::Progress(std::size_t total, bool enabled) : m_total(total), m_enabled(enabled && total > 0) {}
+Progress::Progress(std::size_t total, bool enabled) : m_total(total), m_enabled(enabled) {}
 
 Progress::~Progress() { Clear(); }
 
@@ -35,8 +35,9 @@ std::string Progress::Duration(double seconds)
 
 void Progress::Show(std::size_t done, const std::string& current)
 {
-    if (!m_enabled)
+    if (!m_enabled || m_total == 0)
         return;
+    done = done < m_total ? done : m_total;
     const Clock::time_point now = Clock::now();
     if (m_shown && now - m_lastDraw < kRedrawInterval)
         return;

@@ -9,6 +9,9 @@ public:
     Progress(std::size_t total, bool enabled);
     ~Progress();
 
+    // The number of files grows as a fleet's desks say how many they have.
+    void SetTotal(std::size_t total) { m_total = total; }
+
     // Before the file at position done (from 0) is translated.
     void Show(std::size_t done, const std::string& current);
     // Takes the bar off the line so that other output can go there; the next Show draws it again.

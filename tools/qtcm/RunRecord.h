@@ -23,6 +23,14 @@ struct SourceRecord {
     std::vector<std::string> notices; // warnings and file errors the library showed meanwhile
 };
 
+// A desk of a fleet run: its sources are the SourceRecords that carry its name.
+struct DeskRecord {
+    std::string name;
+    std::string report;                // its migration report
+    bool ran = false;                  // it passed its checks and its sources were translated
+    std::vector<std::string> messages; // what it said on the way: warnings, or why it did not run
+};
+
 struct RunRecord {
     std::string command;              // "migrate" or "plan"
     std::string started, ended;       // local time, ISO 8601
@@ -31,4 +39,5 @@ struct RunRecord {
     std::vector<std::string> arguments; // the command line after "qtcm"
     std::string report;               // the migration report appended to
     std::vector<SourceRecord> sources; // in the order of the files
+    std::vector<DeskRecord> desks;     // a fleet run's desks, in the order of its list
 };

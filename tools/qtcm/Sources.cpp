@@ -31,6 +31,21 @@ bool ReadLine(std::istream& in, std::string& line)
     return any;
 }
 
+// check and migrate word a file too short to judge alike.
+std::string ShortFileReason(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    char header[kHeaderBytes] = {};
+    in.read(header, kHeaderBytes);
+    const std::size_t read = static_cast<std::size_t>(in.gcount());
+    if (read == 0)
+        return "an empty file";
+    if (read < kHeaderBytes)
+        return "shorter than its header line (" + std::to_string(read) + " of " + std::to_string(kHeaderBytes) +
+               " bytes)";
+    return {};
+}
+
 } // namespace
 
 std::string UnreadableReason(const std::string& path)
@@ -57,6 +72,8 @@ std::string UnreadableReason(const std::string& path)
 
 std::string NotSessionReason(const std::string& path)
 {
+    if (const std::string shortFile = ShortFileReason(path); !shortFile.empty())
+        return shortFile;
     std::ifstream in(path, std::ios::binary);
     std::string first, second;
     if (!ReadLine(in, first))
@@ -71,11 +88,11 @@ std::string NotSessionReason(const std::string& path)
 
 std::string NotTranslatableReason(const std::string& path)
 {
+    if (const std::string shortFile = ShortFileReason(path); !shortFile.empty())
+        return "not a QIM! session file: " + shortFile;
     std::ifstream in(path, std::ios::binary);
     char header[kHeaderBytes] = {};
     in.read(header, kHeaderBytes);
-    if (static_cast<std::size_t>(in.gcount()) < kHeaderBytes)
-        return "not a QIM! session file: shorter than its header line";
     if (std::memcmp(header, kHeaderMark, sizeof kHeaderMark - 1) != 0)
         return "not a QIM! session file: it does not begin with \"// Version QIM! \"";
     return {};

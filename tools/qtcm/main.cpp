@@ -2,6 +2,7 @@
 #include "Bench.h"
 #include "Commands.h"
 #include "Desk.h"
+#include "DeskChecks.h"
 #include "FileReaders.h"
 #include "Menus.h"
 #include "Options.h"
@@ -45,18 +46,34 @@ int PreviewCommand(const Options& options, const char*)
 struct Command {
     const char* name;
     CommandFunction run;
-    bool needsFiles; // at least one operand
+    const char* operands; // what it needs at least one of ("file or folder"); nullptr: nothing
+    unsigned accepts;     // the OptionUse bits of the options it has a use for
 };
 
 // One row per command.
 const Command kCommands[] = {
-    {"dirs", &DirsCommand, false},
-    {"check", &CheckCommand, true},
-    {"migrate", &MigrateCommand, true},
-    {"inspect", &InspectCommand, false},
-    {"menus", &MenusCommand, false},
-    {"preview", &PreviewCommand, true},
+    {"dirs", &DirsCommand, nullptr, 0},
+    {"doctor", &DoctorCommand, nullptr, 0},
+    {"check", &CheckCommand, "file or folder", 0},
+    {"plan", &PlanCommand, "file or folder", kUsesSkipExisting | kUsesSummaries},
+    {"migrate", &MigrateCommand, "file or folder",
+     kUsesReport | kUsesMap | kUsesDesks | kUsesSkipExisting | kUsesJobs | kUsesSummaries},
+    {"inspect", &InspectCommand, nullptr, 0},
+    {"menus", &MenusCommand, nullptr, 0},
+    {"preview", &PreviewCommand, "file", kUsesOutput},
+    // The worker processes of migrate -j and migrate --desks; not for users.
+    {kWorkerCommand, &WorkerCommand, nullptr, kUsesSkipExisting},
 };
+
+// What an option is for, when a command that has no use for it is given it.
+const char* UseOf(const std::string& option)
+{
+    if (option == "-o")
+        return "only preview writes a picture";
+    if (option == "--skip-existing")
+        return "only migrate and plan translate";
+    return "it is an option of migrate";
+}
 
 } // namespace
 
@@ -81,8 +98,13 @@ int main(int argc, char** argv)
     for (const Command& command : kCommands) {
         if (options.command != command.name)
             continue;
-        if (command.needsFiles && options.files.empty()) {
-            std::fprintf(stderr, "qtcm: %s needs at least one file\n", command.name);
+        if (const char* unused = UnusedOption(options, command.accepts)) {
+            std::fprintf(stderr, "qtcm: %s takes no %s (%s)\n", command.name, unused, UseOf(unused));
+            return 2;
+        }
+        // A fleet names its sources in its list of desks.
+        if (command.operands && options.files.empty() && options.desks.empty()) {
+            std::fprintf(stderr, "qtcm: %s needs at least one %s\n", command.name, command.operands);
             return 2;
         }
         return command.run(options, argv[0]);

@@ -276,8 +276,14 @@ std::string Resolve(const std::string& native)
         return native;
     std::string folder, name;
     SplitNative(native, folder, name);
-    if (name.empty() || name == "." || name == ".." || folder == native)
+    if (name.empty() || folder == native)
         return native;
+    if (name == "." || name == "..") {
+        // A step that needs no look-up of its own: the folder it steps from is resolved.
+        if (folder.empty() || folder == "/")
+            return native;
+        return Resolve(folder) + "/" + name;
+    }
     const Listing* listing = ListFolder(folder);
     if (!listing) {
         // The folder itself is missing under its exact name.
@@ -298,13 +304,16 @@ std::string Resolve(const std::string& native)
 
 std::string NativePath(const std::string& path)
 {
-    const std::string native = Slashed(path);
+    std::string native = Slashed(path);
+    // A folder named with its separator at the end is resolved as the folder itself.
+    std::size_t end = native.size();
+    while (end > 1 && native[end - 1] == '/')
+        --end;
+    const std::string trailing = native.substr(end);
+    native.resize(end);
     if (native.empty())
-        return native;
-    std::string resolved = Resolve(native);
-    if (native.back() == '/' && resolved.back() != '/')
-        resolved.push_back('/');
-    return resolved;
+        return trailing;
+    return Resolve(native) + trailing;
 }
 
 void NoteEntryAdded(const std::string& native)
