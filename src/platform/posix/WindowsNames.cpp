@@ -13,6 +13,7 @@
 
 #include "platform/posix/NativePath.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <dirent.h>
 #include <map>
@@ -157,7 +158,15 @@ struct Kept {
     Stamp stamp;
     Listing listing;
     unsigned long call = 0; // the call that last checked the stamp
+    std::chrono::steady_clock::time_point read; // when the folder was last read
 };
+
+// During an exported call, a folder that another process keeps changing (a second worker writing
+// into the same target folders) is read again at most this often; meanwhile its kept listing, with
+// what this process adds itself, answers. A name another program adds in another case is seen
+// within this time (names are always asked for exactly first, and creates are exclusive). Outside
+// a call a changed folder is always read again.
+constexpr std::chrono::milliseconds kRereadAfter{1000};
 
 struct FolderCache {
     int depth = 0;
@@ -185,7 +194,10 @@ const Listing* ListFolder(const std::string& folder)
             cache.folders.erase(known);
         return nullptr;
     }
-    if (known != cache.folders.end() && known->second.stamp == stamp) {
+    const auto now = std::chrono::steady_clock::now();
+    const bool fresh = cache.depth > 0 && now - (known == cache.folders.end() ? now : known->second.read) < kRereadAfter;
+    if (known != cache.folders.end() && (known->second.stamp == stamp || fresh)) {
+        known->second.stamp = stamp;
         known->second.call = cache.depth > 0 ? cache.call : 0;
         return &known->second.listing;
     }
@@ -195,7 +207,7 @@ const Listing* ListFolder(const std::string& folder)
     if (cache.folders.size() >= kKeptFolders)
         cache.folders.clear();
     Kept& kept = cache.folders[folder];
-    kept = Kept{stamp, std::move(listing), cache.depth > 0 ? cache.call : 0};
+    kept = Kept{stamp, std::move(listing), cache.depth > 0 ? cache.call : 0, now};
     return &kept.listing;
 }
 
