@@ -70,9 +70,11 @@ void PrintMostLosses(std::FILE* out, const RunRecord& run)
 
 } // namespace
 
+// The totals line itself is printed just before, with the time and the report (RunOutput.cpp); the
+// summary goes on from there.
 void PrintSummary(const RunRecord& run, std::FILE* out)
 {
-    std::fprintf(out, "\n%s\n", summary::Headline(summary::TotalsOf(run)).c_str());
+    std::fputs("\n", out);
     for (const summary::ReasonState& reasons : summary::kReasonStates)
         PrintKinds(out, reasons.title, "reason", summary::CountReasons(run, reasons.state));
     PrintLosses(out, summary::CountLosses(run));
