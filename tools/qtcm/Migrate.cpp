@@ -41,15 +41,8 @@ int MigrateCommand(const Options& options, const char* hostPath)
         return 2;
     }
 
-    const SourceList list = CollectSources(options.files, [&](const std::string& path) {
-        const bool session = library.isValidFile(path.c_str());
-        TakeNotices();
-        return session;
-    });
-    for (const std::string& warning : list.warnings)
-        std::fprintf(stderr, "qtcm: warning: %s\n", warning.c_str());
-    const std::size_t count = static_cast<std::size_t>(
-        std::count_if(list.sources.begin(), list.sources.end(), [](const Source& s) { return s.Taken(); }));
+    const SourceList list = CollectSessions(library, options.files);
+    const std::size_t count = TakenCount(list);
 
     RunRecord run = StartRun("migrate", options);
     run.desk = DeskDescription(options);
@@ -61,16 +54,7 @@ int MigrateCommand(const Options& options, const char* hostPath)
         RunWorkers({hostPath, options, report, folders}, list, run);
     } else {
         SourceTranslator translator(library, report, folders, options.skipExisting);
-        Progress progress(count, host::StderrIsTerminal());
-        std::size_t done = 0;
-        for (const Source& source : list.sources) {
-            if (source.Taken())
-                progress.Show(done++, source.path);
-            SourceRecord record = translator.Translate(source);
-            progress.Clear();
-            PrintRecord(record);
-            run.sources.push_back(std::move(record));
-        }
+        TranslateAll(translator, list, run, &PrintRecord);
     }
     run.ended = LocalTimeNow();
     PrintTotals(run, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), true);

@@ -164,31 +164,13 @@ int PlanCommand(const Options& options, const char* hostPath)
     const std::string report = (fs::path(scratch) / "report.txt").string();
     std::ofstream(report, std::ios::binary).flush();
 
-    const SourceList list = CollectSources(options.files, [&](const std::string& path) {
-        const bool session = library.isValidFile(path.c_str());
-        TakeNotices();
-        return session;
-    });
-    for (const std::string& warning : list.warnings)
-        std::fprintf(stderr, "qtcm: warning: %s\n", warning.c_str());
+    const SourceList list = CollectSessions(library, options.files);
     RunRecord run = StartRun("plan", options);
     run.desk = DeskDescription(options);
     const auto start = std::chrono::steady_clock::now();
     {
         SourceTranslator translator(library, report, targets.Folders(), options.skipExisting);
-        const std::size_t count = static_cast<std::size_t>(
-            std::count_if(list.sources.begin(), list.sources.end(), [](const Source& s) { return s.Taken(); }));
-        Progress progress(count, host::StderrIsTerminal());
-        std::size_t done = 0;
-        for (const Source& source : list.sources) {
-            if (source.Taken())
-                progress.Show(done++, source.path);
-            SourceRecord record = translator.Translate(source);
-            targets.ToReal(record);
-            progress.Clear();
-            PrintPlan(record);
-            run.sources.push_back(std::move(record));
-        }
+        TranslateAll(translator, list, run, &PrintPlan, [&](SourceRecord& record) { targets.ToReal(record); });
     }
     run.ended = LocalTimeNow();
     PrintTotals(run, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), false);

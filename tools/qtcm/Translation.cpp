@@ -2,11 +2,13 @@
 
 #include "Desk.h"
 #include "HostPlatform.h"
+#include "Progress.h"
 #include "platform/FileSystem.h"
 #include "platform/AsciiCase.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -323,4 +325,39 @@ SourceRecord SourceTranslator::Translate(const Source& source)
     if (!record.sessionFile.empty() && fs::exists(record.sessionFile, code))
         record.reason += (record.reason.empty() ? "" : "; ") + ("stopped after creating " + record.sessionFile);
     return record;
+}
+
+SourceList CollectSessions(const QtcmLibrary& library, const std::vector<std::string>& operands)
+{
+    const SourceList list = CollectSources(operands, [&](const std::string& path) {
+        const bool session = library.isValidFile(path.c_str());
+        TakeNotices();
+        return session;
+    });
+    for (const std::string& warning : list.warnings)
+        std::fprintf(stderr, "qtcm: warning: %s\n", warning.c_str());
+    return list;
+}
+
+std::size_t TakenCount(const SourceList& list)
+{
+    return static_cast<std::size_t>(
+        std::count_if(list.sources.begin(), list.sources.end(), [](const Source& s) { return s.Taken(); }));
+}
+
+void TranslateAll(SourceTranslator& translator, const SourceList& list, RunRecord& run,
+                  void (*show)(const SourceRecord&), const std::function<void(SourceRecord&)>& adjust)
+{
+    Progress progress(TakenCount(list), host::StderrIsTerminal());
+    std::size_t done = 0;
+    for (const Source& source : list.sources) {
+        if (source.Taken())
+            progress.Show(done++, source.path);
+        SourceRecord record = translator.Translate(source);
+        if (adjust)
+            adjust(record);
+        progress.Clear();
+        show(record);
+        run.sources.push_back(std::move(record));
+    }
 }

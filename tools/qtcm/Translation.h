@@ -8,6 +8,7 @@
 #include "Sources.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -70,3 +71,13 @@ private:
     bool m_watching = false;
     std::uintmax_t m_sectionBegin = 0, m_sectionEnd = 0;
 };
+
+// The sources the operands name, each judged by the library as check judges it; what the folder
+// walk has to say printed as warnings.
+SourceList CollectSessions(const QtcmLibrary& library, const std::vector<std::string>& operands);
+// How many of them are to be translated.
+std::size_t TakenCount(const SourceList& list);
+// Every source translated in this process, in order, with a progress bar; each record is shown
+// (after adjust, when given) and kept in run.
+void TranslateAll(SourceTranslator& translator, const SourceList& list, RunRecord& run,
+                  void (*show)(const SourceRecord&), const std::function<void(SourceRecord&)>& adjust = {});
