@@ -19,7 +19,7 @@ constexpr std::uint16_t kHighControls[32] = {
 };
 
 // ANSI text as XML character data: markup characters and every byte past ASCII as references,
-// control characters as "?".
+// control characters in caret notation, as QIM! writes them ("PAYRUN^M").
 std::string Xml(const std::string& text)
 {
     std::string out;
@@ -34,7 +34,7 @@ std::string Xml(const std::string& text)
         else if (c == '"')
             out += "&quot;";
         else if (byte < 0x20 || byte == 0x7F)
-            out += '?';
+            out += std::string("^") + static_cast<char>(byte == 0x7F ? '?' : byte + 0x40);
         else if (byte < 0x80)
             out += c;
         else {
@@ -124,9 +124,26 @@ std::string QuickPadSvg(const QuickPad& pad)
 std::string ToolbarSvg(const Toolbar& toolbar)
 {
     constexpr double kLargeRow = 40, kListTop = 90, kLine = 28;
+    constexpr double kLegendLeft = 32, kLetter = 7; // 12-point letters are at most about 7 pixels wide
+    auto legend = [](const ToolbarButton& b) {
+        return Xml(b.tooltip.empty() ? "(no tooltip)" : b.tooltip) + " \xE2\x80\x94 action " +
+               std::to_string(b.actionId) + ": " + Xml(b.value);
+    };
     double width = 320;
-    for (const ToolbarButton& b : toolbar.buttons)
+    for (const ToolbarButton& b : toolbar.buttons) {
         width = std::max(width, static_cast<double>(std::max(b.small.right, b.large.right)) + 10);
+        // The legend is as wide as its letters (a reference counts as one), so it is never cut.
+        std::size_t letters = 0;
+        const std::string text = legend(b);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '&')
+                i = text.find(';', i);
+            if (i == std::string::npos)
+                break;
+            letters += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 ? 1 : 0;
+        }
+        width = std::max(width, kLegendLeft + kLetter * static_cast<double>(letters) + 10);
+    }
     const double height = kListTop + kLine * static_cast<double>(toolbar.buttons.size()) + 10;
     std::string svg = Header(width, height);
     svg += "<title>toolbar " + Xml(toolbar.name) + "</title>\n";
@@ -146,9 +163,8 @@ std::string ToolbarSvg(const Toolbar& toolbar)
                             "fill=\"#c0c0c0\" stroke=\"#000000\"") +
                image(b.images[2], l.left + 4, l.top + kLargeRow + 4, 24, 23) + tip + "</g>\n";
         const double y = kListTop + kLine * static_cast<double>(i);
-        svg += image(b.images[0], 8, y, 16, 15) + "<text x=\"32\" y=\"" + Num(y + 12) + "\" font-size=\"12\">" +
-               Xml(b.tooltip.empty() ? "(no tooltip)" : b.tooltip) + " \xE2\x80\x94 action " + std::to_string(b.actionId) +
-               ": " + Xml(b.value) + "</text>\n";
+        svg += image(b.images[0], 8, y, 16, 15) + "<text x=\"" + Num(kLegendLeft) + "\" y=\"" + Num(y + 12) +
+               "\" font-size=\"12\">" + legend(b) + "</text>\n";
     }
     return svg + "</svg>\n";
 }

@@ -192,6 +192,17 @@ TEST(BarFiles, PreviewsPlaceEveryButton)
     EXPECT_NE(svg.find("href=\"data:image/bmp;base64,Qk"), std::string::npos); // "BM"
     EXPECT_NE(svg.find("<title>Run</title>"), std::string::npos);
 
+    // A long value widens the drawing so that its legend is not cut; a carriage return shows as ^M.
+    formats::Toolbar toolbar;
+    ASSERT_TRUE(formats::ReadToolbar(HandMadeToolbar(), toolbar));
+    toolbar.buttons[0].value = std::string(200, 'x') + "\r";
+    ASSERT_TRUE(formats::ToolbarPreview(formats::ToolbarBytes(toolbar), svg));
+    EXPECT_NE(svg.find(std::string(200, 'x') + "^M</text>"), std::string::npos);
+    const std::regex widthOf("<svg [^>]*width=\"([0-9.]+)\"");
+    std::smatch width;
+    ASSERT_TRUE(std::regex_search(svg, width, widthOf));
+    EXPECT_GE(std::stod(width[1]), 32 + 7 * 220.0);
+
     EXPECT_EQ(formats::ToolbarPreview(HandMadePad(), svg).status, ReadStatus::UnknownVersion);
     EXPECT_EQ(svg, "");
 }
