@@ -63,19 +63,10 @@ int WorkerCommand(const Options& options, const char* hostPath)
             }
             operands.push_back(qim);
         }
-        const SourceList list = CollectSources(operands, [&](const std::string& path) {
-            const bool session = library.isValidFile(path.c_str());
-            TakeNotices();
-            return session;
-        });
-        for (const std::string& warning : list.warnings)
-            std::fprintf(stderr, "qtcm: warning: %s\n", warning.c_str());
-        std::size_t count = 0;
-        for (std::size_t i = 0; i < list.sources.size(); ++i) {
+        const SourceList list = CollectSessions(library, operands);
+        for (std::size_t i = 0; i < list.sources.size(); ++i)
             job.sources.emplace_back(i, list.sources[i]);
-            count += list.sources[i].Taken() ? 1 : 0;
-        }
-        out << EncodeCount(count) << std::flush;
+        out << EncodeCount(TakenCount(list)) << std::flush;
     }
     SourceTranslator translator(library, report,
                                 {Directory(library, options, 1), Directory(library, options, 2),
