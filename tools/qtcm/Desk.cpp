@@ -316,6 +316,7 @@ int OpenDesk(const Options& options, const char* hostPath, QtcmLibrary& library)
             return 2;
         }
     }
+    host::UsePrivateTemporaryFolder();
     if (!library.Load(hostPath, error)) {
         std::fprintf(stderr, "qtcm: %s\n", error.c_str());
         return 2;

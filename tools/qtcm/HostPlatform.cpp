@@ -50,6 +50,8 @@ void SetEnvironmentDefault(const char* name, const std::string& value)
 
 void SetEnvironment(const char* name, const std::string& value) { _putenv((std::string(name) + "=" + value).c_str()); }
 
+void UsePrivateTemporaryFolder() {}
+
 bool HasSystemRegistry() { return true; }
 
 const char* TorqaServicesKey() { return nullptr; }
@@ -236,6 +238,28 @@ bool StderrIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
 void SetEnvironmentDefault(const char* name, const std::string& value) { ::setenv(name, value.c_str(), 0); }
 
 void SetEnvironment(const char* name, const std::string& value) { ::setenv(name, value.c_str(), 1); }
+
+namespace {
+std::string g_privateTemporary;
+void RemovePrivateTemporary()
+{
+    std::error_code code;
+    std::filesystem::remove_all(g_privateTemporary, code);
+}
+} // namespace
+
+void UsePrivateTemporaryFolder()
+{
+    const char* named = std::getenv("TMPDIR");
+    if ((named && *named) || !g_privateTemporary.empty())
+        return;
+    std::string pattern = "/tmp/qtcm-run-XXXXXX"; // made with mode 0700, the user's alone
+    if (!::mkdtemp(pattern.data()))
+        return; // the library's own per-user folder serves then
+    g_privateTemporary = pattern;
+    ::setenv("TMPDIR", pattern.c_str(), 1);
+    std::atexit(&RemovePrivateTemporary);
+}
 
 bool HasSystemRegistry() { return false; }
 

@@ -15,6 +15,12 @@ void SetEnvironmentDefault(const char* name, const std::string& value);
 // Sets an environment variable, replacing its value.
 void SetEnvironment(const char* name, const std::string& value);
 
+// Gives this run of qtcm a temporary folder of its own where the user named none: the macro
+// translator's report has a fixed name there, and two runs at once must not write into each other's
+// reports. Removed when qtcm ends. (Windows gives the process the user's TMP, as it gives the
+// migration tool: nothing changes there.)
+void UsePrivateTemporaryFolder();
+
 // True when the machine has a registry to read without any file: Windows' own.
 bool HasSystemRegistry();
 
