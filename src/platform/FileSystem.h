@@ -30,11 +30,32 @@ PathParts SplitPath(const std::string& path);
 // gives; the name the files beside a session take from it.
 std::string FileStem(const std::string& path);
 
-// The names in a folder that start with prefix and end with suffix, each as FileNameKey gives it
-// (names compare as the file system compares them: ignoring case on Windows). False when the
-// folder cannot be listed.
-bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
-                 std::unordered_set<std::string>& names);
+// The names of one folder, listed when it is made, compared as the file system compares names
+// (ignoring case on Windows). Where the platform keeps listings of its own (posix), that listing
+// answers, else the folder's names that start with prefix and end with suffix are read once.
+class ListedNames {
+public:
+    ListedNames(const std::string& folder, const std::string& prefix, const std::string& suffix);
+    bool Listed() const { return m_listed; } // false when the folder cannot be listed
+    bool Contains(const std::string& name) const;
+
+private:
+    std::string m_folder;
+    std::unordered_set<std::string> m_names; // by FileNameKey, where the platform keeps no listing
+    bool m_listed = false;
+};
+
+// Where a search for a free name stopped in a folder: the name it answered, with its counter's
+// carry, and how many names it had tried. Kept with the folder's listing where the platform keeps
+// one (posix): while the folder has lost no entry, the names a search passed over are still
+// taken, and the next search from the same first name may go on from where it stopped.
+struct NameSearchMark {
+    std::string name;
+    bool carry = false;
+    unsigned attempts = 0;
+};
+bool RecallNameSearch(const std::string& folder, const std::string& first, NameSearchMark& mark);
+void RememberNameSearch(const std::string& folder, const std::string& first, const NameSearchMark& mark);
 std::string FileNameKey(const std::string& name);
 bool EndsWithSeparator(const std::string& path);
 // A path that the working folder completes: no drive, and no separator in front.

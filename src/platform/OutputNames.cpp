@@ -2,7 +2,7 @@
 
 #include "platform/FileSystem.h"
 
-#include <unordered_set>
+#include <optional>
 
 namespace platform {
 
@@ -34,9 +34,9 @@ constexpr unsigned kSingleProbes = 8;
 constexpr std::size_t kCounterDigits = 8; // more than a search of kMaxAttempts names adds
 
 // Whether the next name of the search is taken. The first few are asked for one by one; past
-// them the folder is listed once and the rest are looked up in that list, so the thousandth
-// session of one name costs one listing, not a thousand questions. Either way a name is taken when
-// a file of that name is there at the moment of the question.
+// them the folder's listing answers, so the thousandth session of one name costs one listing, not
+// a thousand questions. Either way a name is taken when a file of that name is there at the
+// moment of the question.
 class TakenNames {
 public:
     TakenNames(const std::string& folder, const std::string& name, const std::string& extension)
@@ -51,21 +51,19 @@ public:
             m_prefix = name.substr(0, stem);
     }
 
-    bool Taken(const std::string& name, unsigned attempt)
+    bool Taken(const std::string& name, unsigned asked)
     {
-        if (attempt >= kSingleProbes && !m_listed)
-            m_listed = FolderNames(m_folder, m_prefix, m_extension, m_names) ? 1 : -1;
-        if (m_listed > 0)
-            return m_names.count(FileNameKey(name + m_extension)) > 0;
+        if (asked >= kSingleProbes && !m_listed)
+            m_listed.emplace(m_folder, m_prefix, m_extension);
+        if (m_listed && m_listed->Listed())
+            return m_listed->Contains(name + m_extension);
         return PathExists(m_folder + name + m_extension);
     }
 
 private:
     std::string m_folder, m_extension, m_prefix;
-    std::unordered_set<std::string> m_names;
-    int m_listed = 0; // 1 listed, -1 could not be listed: ask one by one
+    std::optional<ListedNames> m_listed; // once the single questions are spent
 };
-
 } // namespace
 
 void IncrementNameCounter(std::string& name, bool& carry)
@@ -120,13 +118,23 @@ std::string BuildOutputPath(const char* sourcePath, const char* directory, const
     if (!EndsWithSeparator(folder))
         folder.push_back(kPathSeparator);
 
+    // A search that starts from a name an earlier one started from goes on where that one stopped:
+    // the names it passed over are still taken (see RecallNameSearch). The first names from there
+    // are asked for one by one again, since that is where other writers add theirs.
+    const std::string first = name + ext;
+    NameSearchMark mark{name, carry, 0};
+    RecallNameSearch(folder, first, mark);
+    name = mark.name;
+    carry = mark.carry;
+    unsigned attempt = mark.attempts;
     TakenNames taken(folder, name, ext);
-    for (unsigned attempt = 0; taken.Taken(name, attempt); ++attempt) {
+    for (unsigned asked = 0; taken.Taken(name, asked); ++asked, ++attempt) {
         const std::string previous = name;
         IncrementNameCounter(name, carry);
-        if (attempt == kMaxAttempts || (name == previous && !carry))
+        if (attempt >= kMaxAttempts || (name == previous && !carry))
             return {}; // no free name: better no file than an overwritten one
     }
+    RememberNameSearch(folder, first, NameSearchMark{name, carry, attempt});
     return folder + name + ext;
 }
 

@@ -1,9 +1,12 @@
 #include "platform/FileSystem.h"
+#include "platform/Files.h"
 #include "platform/OutputNames.h"
 
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -95,4 +98,32 @@ TEST(OutputNames, ManyTakenNamesGiveTheFirstFreeOne)
         WriteFile(dir / ("Run0" + std::to_string(i) + ".TDP"), "");
     WriteFile(dir / "Run01.TDP", "");
     EXPECT_EQ(platform::BuildOutputPath("Run01", dir.Path().c_str(), ".TDP"), dir / "Run10.TDP"); // Run09 is followed by Run10
+}
+
+// Within a call, searches from one name go on where the last one stopped; the answer is still the
+// first free name, also after a file of the run was removed.
+TEST(OutputNames, RepeatedSearchesGiveTheFirstFreeName)
+{
+    TempDir dir;
+    auto create = [](const std::string& path) {
+        platform::File file;
+        platform::FileError error;
+        ASSERT_TRUE(file.Open(path, platform::OpenMode::CreateNew, false, error)) << path;
+        file.Close();
+    };
+    {
+        platform::FolderListings call;
+        for (int i = 0; i < 30; ++i) {
+            const std::string path = platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm");
+            ASSERT_EQ(path, dir / ("Same" + (i ? std::to_string(i) : std::string()) + ".tbm"));
+            create(path);
+        }
+        ASSERT_TRUE(platform::RemoveFile(dir / "Same5.tbm"));
+        EXPECT_EQ(platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm"), dir / "Same5.tbm");
+        create(dir / "Same5.tbm");
+        EXPECT_EQ(platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm"), dir / "Same30.tbm");
+    }
+    // Another program's removal is seen by the next look outside a call (the folder's times tell it).
+    std::filesystem::remove(dir / "Same12.tbm");
+    EXPECT_EQ(platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm"), dir / "Same12.tbm");
 }

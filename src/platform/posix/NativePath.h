@@ -15,6 +15,10 @@ std::string NativePath(const std::string& path);
 void NoteEntryAdded(const std::string& native);
 void NoteEntryRemoved(const std::string& native);
 
+// The exported call under way (a FolderListings lives), a number no other call of this process
+// has; 0 outside a call. The registry's files are checked once per call by it.
+unsigned long CurrentCall();
+
 // What an errno value means to the user.
 FileError::Cause CauseOfErrno(int code);
 

@@ -42,6 +42,13 @@ const RegistryView& CurrentRegistry()
     static RegistryView view;
     static std::string filesReadFrom, diskReadFrom;
     static bool keepFiles = false, keepDisk = false;
+    static unsigned long checkedInCall = 0;
+    // Within one exported call the files are checked once: a translation asks the registry a few
+    // dozen times, and nothing it runs writes the registry.
+    const unsigned long call = CurrentCall();
+    if (call != 0 && call == checkedInCall)
+        return view;
+    checkedInCall = call;
     bool changed = false;
 
     bool settled = false;

@@ -159,6 +159,9 @@ struct Kept {
     Listing listing;
     unsigned long call = 0; // the call that last checked the stamp
     std::chrono::steady_clock::time_point read; // when the folder was last read
+    // Where free-name searches stopped, by the name each started from: valid while the listing is
+    // kept, since a folder that loses an entry is listed afresh.
+    std::unordered_map<std::string, NameSearchMark> searches;
 };
 
 // During an exported call, a folder that another process keeps changing (a second worker writing
@@ -182,6 +185,16 @@ FolderCache& Cache()
     return cache;
 }
 
+// The folder's listing when this call has checked it already; nullptr otherwise.
+const Listing* CheckedListing(const std::string& folder)
+{
+    const FolderCache& cache = Cache();
+    if (cache.depth == 0)
+        return nullptr;
+    const auto known = cache.folders.find(folder);
+    return known != cache.folders.end() && known->second.call == cache.call ? &known->second.listing : nullptr;
+}
+
 const Listing* ListFolder(const std::string& folder)
 {
     FolderCache& cache = Cache();
@@ -197,6 +210,8 @@ const Listing* ListFolder(const std::string& folder)
     const auto now = std::chrono::steady_clock::now();
     const bool fresh = cache.depth > 0 && now - (known == cache.folders.end() ? now : known->second.read) < kRereadAfter;
     if (known != cache.folders.end() && (known->second.stamp == stamp || fresh)) {
+        if (!(known->second.stamp == stamp))
+            known->second.searches.clear(); // another program changed the folder: names may have gone
         known->second.stamp = stamp;
         known->second.call = cache.depth > 0 ? cache.call : 0;
         return &known->second.listing;
@@ -207,7 +222,7 @@ const Listing* ListFolder(const std::string& folder)
     if (cache.folders.size() >= kKeptFolders)
         cache.folders.clear();
     Kept& kept = cache.folders[folder];
-    kept = Kept{stamp, std::move(listing), cache.depth > 0 ? cache.call : 0, now};
+    kept = Kept{stamp, std::move(listing), cache.depth > 0 ? cache.call : 0, now, {}};
     return &kept.listing;
 }
 
@@ -284,10 +299,19 @@ bool Exists(const std::string& path)
 // kept as written. The folder is asked first, so a new file in a known folder costs one question.
 std::string Resolve(const std::string& native)
 {
-    if (Exists(native))
-        return native;
     std::string folder, name;
     SplitNative(native, folder, name);
+    // A folder already checked in this call answers from its listing: a name it holds exactly, or
+    // not at all, is the path as written. Only a name it holds in another case is asked for
+    // exactly, since the exact one may be there too (two entries differing only in case).
+    if (const Listing* checked = CheckedListing(folder); checked && !name.empty() && name != "." && name != "..") {
+        const auto found = checked->find(NameKeyOf(name));
+        if (found == checked->end() || found->second == name || Exists(native))
+            return native;
+        return (folder.empty() ? std::string() : folder == "/" ? folder : folder + "/") + found->second;
+    }
+    if (Exists(native))
+        return native;
     if (name.empty() || folder == native)
         return native;
     if (name == "." || name == "..") {
@@ -363,6 +387,12 @@ FolderListings::~FolderListings()
         ++cache.call;
 }
 
+unsigned long CurrentCall()
+{
+    const FolderCache& cache = Cache();
+    return cache.depth > 0 ? cache.call : 0;
+}
+
 // Every kept listing is checked against its folder's times again before its next use; the folder
 // of the file the other library wrote is brought up to date at once, so that a batch of macros
 // written into one folder does not list it again for every macro.
@@ -377,23 +407,58 @@ void ForgetFolders(const std::string& written)
         NoteEntryAdded(native);
 }
 
-bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
-                 std::unordered_set<std::string>& names)
+namespace {
+
+// The folder as the kept listings name it: native, without a trailing separator, "" for ".".
+std::string ListingFolder(const std::string& folder)
 {
     std::string native = NativePath(folder.empty() ? std::string(".") : folder);
     while (native.size() > 1 && native.back() == '/')
         native.pop_back();
-    const Listing* listing = ListFolder(native == "." ? std::string() : native);
-    if (!listing)
+    return native == "." ? std::string() : native;
+}
+
+// The folder's kept listing, checked as every use checks it; nullptr when it cannot be listed.
+Kept* KeptFolder(const std::string& folder)
+{
+    if (!ListFolder(folder))
+        return nullptr;
+    const auto known = Cache().folders.find(folder);
+    return known == Cache().folders.end() ? nullptr : &known->second;
+}
+
+} // namespace
+
+// The kept listing answers; it is found again for every name, since looking up a name may list
+// other folders and the kept listings may start afresh meanwhile. Within a call that costs no
+// question to the file system.
+ListedNames::ListedNames(const std::string& folder, const std::string&, const std::string&)
+    : m_folder(ListingFolder(folder)), m_listed(ListFolder(m_folder) != nullptr)
+{
+}
+
+bool ListedNames::Contains(const std::string& name) const
+{
+    const Listing* listing = ListFolder(m_folder);
+    return listing && listing->count(NameKeyOf(name)) > 0;
+}
+
+bool RecallNameSearch(const std::string& folder, const std::string& first, NameSearchMark& mark)
+{
+    const Kept* kept = KeptFolder(ListingFolder(folder));
+    if (!kept)
         return false;
-    const std::string low = NameKeyOf(prefix), high = NameKeyOf(suffix);
-    for (const auto& entry : *listing) {
-        const std::string& key = entry.first;
-        if (key.size() >= low.size() + high.size() && key.compare(0, low.size(), low) == 0 &&
-            key.compare(key.size() - high.size(), high.size(), high) == 0)
-            names.insert(key);
-    }
+    const auto found = kept->searches.find(first);
+    if (found == kept->searches.end())
+        return false;
+    mark = found->second;
     return true;
+}
+
+void RememberNameSearch(const std::string& folder, const std::string& first, const NameSearchMark& mark)
+{
+    if (Kept* kept = KeptFolder(ListingFolder(folder)))
+        kept->searches[first] = mark;
 }
 
 std::string FileNameKey(const std::string& name) { return NameKeyOf(name); }

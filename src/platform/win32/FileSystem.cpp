@@ -39,26 +39,33 @@ std::string TempFolder()
     return folder;
 }
 
-bool FolderNames(const std::string& folder, const std::string& prefix, const std::string& suffix,
-                 std::unordered_set<std::string>& names)
+ListedNames::ListedNames(const std::string& folder, const std::string& prefix, const std::string& suffix)
 {
     std::string pattern = folder;
     if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/')
         pattern.push_back('\\');
     WIN32_FIND_DATAA found{};
     const HANDLE search = ::FindFirstFileA((pattern + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return ::GetLastError() == ERROR_FILE_NOT_FOUND; // an empty folder
+    if (search == INVALID_HANDLE_VALUE) {
+        m_listed = ::GetLastError() == ERROR_FILE_NOT_FOUND; // an empty folder
+        return;
+    }
     const std::string low = FoldCase(prefix), high = FoldCase(suffix);
     do {
         const std::string name = FileNameKey(found.cFileName);
         if (name.size() >= low.size() + high.size() && name.compare(0, low.size(), low) == 0 &&
             name.compare(name.size() - high.size(), high.size(), high) == 0)
-            names.insert(name);
+            m_names.insert(name);
     } while (::FindNextFileA(search, &found));
     ::FindClose(search);
-    return true;
+    m_listed = true;
 }
+
+bool ListedNames::Contains(const std::string& name) const { return m_names.count(FileNameKey(name)) > 0; }
+
+// The file system answers every search afresh: Windows keeps no listings here.
+bool RecallNameSearch(const std::string&, const std::string&, NameSearchMark&) { return false; }
+void RememberNameSearch(const std::string&, const std::string&, const NameSearchMark&) {}
 
 std::string FileNameKey(const std::string& name) { return FoldCase(name); }
 
