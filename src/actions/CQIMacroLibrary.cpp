@@ -182,6 +182,7 @@ bool CQIMacroLibrary::TranslateMacro(const std::string& macroText, const char* n
         return false;
     const std::string hint = nameHint ? nameHint : "";
     const std::string proposed = OutputFolder() + hint + ".tbm";
+    const platform::FolderLock lock(platform::FolderOf(proposed)); // until the macro is written
     std::string path = platform::BuildOutputPath(hint.c_str(), proposed.c_str(), nullptr);
     const std::string handed = "// Version QIM! 5.10\n" + macroText;
     if (MacroReportPath().empty())
@@ -201,6 +202,7 @@ bool CQIMacroLibrary::TranslateMacroNamed(const std::string& macroText, std::str
     if (!relative.empty() && (relative[0] == '\\' || relative[0] == '/'))
         relative.erase(0, 1); // "\START.TBM": the separator is the platform's
     const std::string joined = OutputFolder() + relative;
+    const platform::FolderLock lock(platform::FolderOf(joined)); // until the macro is written
     std::string path = platform::BuildOutputPath(name.c_str(), joined.c_str(), nullptr);
     if (MacroReportPath().empty())
         return false;

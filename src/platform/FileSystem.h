@@ -38,6 +38,9 @@ public:
     ListedNames(const std::string& folder, const std::string& prefix, const std::string& suffix);
     bool Listed() const { return m_listed; } // false when the folder cannot be listed
     bool Contains(const std::string& name) const;
+    // A name the file system has just shown to be there (another process wrote it since the
+    // folder was listed): it is taken from now on, without asking again.
+    void Seen(const std::string& name);
 
 private:
     std::string m_folder;
@@ -78,6 +81,22 @@ public:
     FolderListings(const FolderListings&) = delete;
     FolderListings& operator=(const FolderListings&) = delete;
 };
+// Holds other processes off a folder while a free name is chosen in it and its file written: the
+// macro translator writes the file it is handed without asking, so two processes of a migration
+// writing macros into one folder must not choose the same name. posix: an advisory lock on the
+// folder, which every process of this library takes; Windows: nothing (the migration tool runs one
+// translation at a time). A folder that cannot be opened is not locked.
+class FolderLock {
+public:
+    explicit FolderLock(const std::string& folder);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int m_handle = -1;
+};
+
 // Another library has written files: every kept listing is checked again before its next use,
 // but for the folder of written, the one file it was asked to write, which is noted as it is.
 void ForgetFolders(const std::string& written = std::string());

@@ -34,9 +34,9 @@ constexpr unsigned kSingleProbes = 8;
 constexpr std::size_t kCounterDigits = 8; // more than a search of kMaxAttempts names adds
 
 // Whether the next name of the search is taken. The first few are asked for one by one; past
-// them the folder's listing answers, so the thousandth session of one name costs one listing, not
-// a thousand questions. Either way a name is taken when a file of that name is there at the
-// moment of the question.
+// them the folder's listing answers for the names it holds, so the thousandth session of one name
+// costs one listing, not a thousand questions; the name found free is always asked for. A name is
+// taken when a file of that name is there at the moment of the question.
 class TakenNames {
 public:
     TakenNames(const std::string& folder, const std::string& name, const std::string& extension)
@@ -55,9 +55,16 @@ public:
     {
         if (asked >= kSingleProbes && !m_listed)
             m_listed.emplace(m_folder, m_prefix, m_extension);
-        if (m_listed && m_listed->Listed())
-            return m_listed->Contains(name + m_extension);
-        return PathExists(m_folder + name + m_extension);
+        // A name the listing holds is taken; one it lacks is asked for, since another process may
+        // have written it since the folder was listed.
+        const bool listed = m_listed && m_listed->Listed();
+        if (listed && m_listed->Contains(name + m_extension))
+            return true;
+        if (!PathExists(m_folder + name + m_extension))
+            return false;
+        if (listed)
+            m_listed->Seen(name + m_extension);
+        return true;
     }
 
 private:

@@ -78,6 +78,10 @@ TEST(MentionsName, FindsAWholeFileNameOnly)
         {"QuickPadFile=Demo.tqp.bak", "Demo.tqp", false},
         {std::string("\x05\x00/m/Shift+F5 [474].tbm\x00", 24), "Shift+F5 [474].tbm", true},
         {"", "a.tbm", false},
+        {"Menu=a.tbm.tbm", "A.TBM.TBM", true},
+        {"Menu=a.tbm.tbm", "a.tbm", false},
+        {"see Readme now", "README", true},
+        {"see Readme2 now", "README", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MentionsName(c.text, c.name), c.found) << c.text << " / " << c.name;

@@ -9,6 +9,7 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -160,5 +161,34 @@ TEST(File, TheTemporaryFolderIsTheUsersOwn)
     EXPECT_TRUE(S_ISDIR(info.st_mode));
     EXPECT_EQ(info.st_uid, ::geteuid());
     EXPECT_EQ(info.st_mode & 077, 0u);
+}
+#endif
+
+#ifndef _WIN32
+// Two processes writing macros into one folder take turns: the second waits until the first lets go.
+TEST(File, AFolderLockHoldsOtherProcessesOff)
+{
+    TempDir dir;
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const platform::FolderLock lock(dir.Path());
+        (void)!::write(ready[1], "x", 1);
+        ::usleep(200 * 1000);
+        WriteFile(dir / "written", "");
+        ::_exit(0);
+    }
+    char c = 0;
+    ASSERT_EQ(::read(ready[0], &c, 1), 1);
+    {
+        const platform::FolderLock lock(dir.Path());
+        EXPECT_TRUE(FileExists(dir / "written")); // only once the other has written
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
 }
 #endif

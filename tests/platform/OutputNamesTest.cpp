@@ -127,3 +127,17 @@ TEST(OutputNames, RepeatedSearchesGiveTheFirstFreeName)
     std::filesystem::remove(dir / "Same12.tbm");
     EXPECT_EQ(platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm"), dir / "Same12.tbm");
 }
+
+// Another process writing into the folder during a call (a second worker): the names it wrote
+// since the folder was listed are never given out.
+TEST(OutputNames, NamesWrittenMeanwhileByAnotherProcessStayTaken)
+{
+    TempDir dir;
+    for (int i = 0; i < 10; ++i)
+        WriteFile(dir / ("Same" + (i ? std::to_string(i) : std::string()) + ".tbm"), "");
+    platform::FolderListings call;
+    EXPECT_EQ(platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm"), dir / "Same10.tbm");
+    for (int i = 10; i <= 20; ++i)
+        WriteFile(dir / ("Same" + std::to_string(i) + ".tbm"), "");
+    EXPECT_EQ(platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm"), dir / "Same21.tbm");
+}

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 namespace {
 
@@ -83,31 +84,80 @@ bool MentionsFolded(const std::string& text, const std::string& name)
     return false;
 }
 
+// Which of a set of file names (in lower case) a text mentions, as MentionsFolded tells it, in one
+// pass over the text: a name with an extension can only stand where its extension ends a word,
+// so only those places are looked at. Names without an extension are looked for one by one.
+class MentionIndex {
+public:
+    explicit MentionIndex(const std::vector<std::string>& names)
+    {
+        for (const std::string& name : names) {
+            const std::size_t dot = name.rfind('.');
+            if (dot == std::string::npos || dot == 0) {
+                m_plain.push_back(name);
+                continue;
+            }
+            Ending& ending = m_endings[name.substr(dot)];
+            ending.names.insert(name);
+            ending.lengths.insert(name.size());
+        }
+    }
+
+    std::set<std::string> In(const std::string& text) const
+    {
+        std::set<std::string> found;
+        for (const auto& [extension, ending] : m_endings)
+            for (std::size_t at = text.find(extension); at != std::string::npos; at = text.find(extension, at + 1)) {
+                const std::size_t end = at + extension.size();
+                if (end < text.size() && (IsNameCharacter(text[end]) || text[end] == '.'))
+                    continue;
+                for (const std::size_t length : ending.lengths) {
+                    if (length > end)
+                        break;
+                    const std::size_t start = end - length;
+                    if (start > 0 && IsNameCharacter(text[start - 1]))
+                        continue;
+                    const std::string candidate = text.substr(start, length);
+                    if (ending.names.count(candidate))
+                        found.insert(candidate);
+                }
+            }
+        for (const std::string& name : m_plain)
+            if (MentionsFolded(text, name))
+                found.insert(name);
+        return found;
+    }
+
+private:
+    struct Ending {
+        std::set<std::string> names;
+        std::set<std::size_t> lengths;
+    };
+    std::map<std::string, Ending> m_endings; // by extension, with its dot
+    std::vector<std::string> m_plain;
+};
+
 } // namespace
 
 bool MentionsName(const std::string& text, const std::string& name)
 {
-    return MentionsFolded(FoldCase(text), FoldCase(name));
+    const std::string folded = FoldCase(name);
+    return MentionIndex({folded}).In(FoldCase(text)).count(folded) > 0;
 }
 
 void SettleClaims(std::vector<SourceRecord>& records, const std::vector<unsigned>& worker,
                   const std::function<std::string(const std::string&)>& contents)
 {
-    std::map<std::string, std::vector<std::size_t>> claims; // file -> the records listing it
+    std::unordered_map<std::string, std::vector<std::size_t>> claims; // file -> the records listing it
     for (std::size_t i = 0; i < records.size(); ++i)
         for (const std::string& file : records[i].created)
             claims[file].push_back(i);
-    std::map<std::string, std::size_t> sessionOwner;
+    std::unordered_map<std::string, std::size_t> sessionOwner;
     for (std::size_t i = 0; i < records.size(); ++i)
         if (!records[i].sessionFile.empty())
             sessionOwner[records[i].sessionFile] = i;
 
-    std::map<std::string, unsigned> winner; // contested file -> the worker that keeps it
-    std::map<std::string, std::string> text; // each file's bytes in lower case, read once
-    auto read = [&](const std::string& file) -> const std::string& {
-        const auto found = text.find(file);
-        return found != text.end() ? found->second : text.emplace(file, FoldCase(contents(file))).first->second;
-    };
+    std::unordered_map<std::string, unsigned> winner; // contested file -> the worker that keeps it
     // A record's settled files: those nobody else claims, and those already settled its way.
     auto settled = [&](std::size_t record) {
         std::vector<std::string> files;
@@ -131,23 +181,36 @@ void SettleClaims(std::vector<SourceRecord>& records, const std::vector<unsigned
         else if (!oneWorker)
             contested.push_back(file);
     }
+    std::sort(contested.begin(), contested.end()); // settled in the order of their paths, run after run
+    // The contested names each file mentions, read once per file.
+    std::vector<std::string> contestedNames;
+    for (const std::string& file : contested)
+        contestedNames.push_back(FoldCase(BaseName(file)));
+    const MentionIndex index(contestedNames);
+    std::unordered_map<std::string, std::set<std::string>> mentions;
+    auto mentioned = [&](const std::string& file) -> const std::set<std::string>& {
+        const auto found = mentions.find(file);
+        return found != mentions.end() ? found->second : mentions.emplace(file, index.In(FoldCase(contents(file)))).first->second;
+    };
     // Settled files may name contested ones (a key map names its macros): go on while that helps.
     for (bool progress = true; progress && !contested.empty();) {
         progress = false;
-        for (auto it = contested.begin(); it != contested.end();) {
+        std::vector<std::string> open;
+        for (const std::string& file : contested) {
+            const std::string name = FoldCase(BaseName(file));
             std::set<unsigned> naming;
-            for (const std::size_t claimant : claims[*it])
-                for (const std::string& file : settled(claimant))
-                    if (file != *it && MentionsFolded(read(file), FoldCase(BaseName(*it))))
+            for (const std::size_t claimant : claims[file])
+                for (const std::string& other : settled(claimant))
+                    if (other != file && mentioned(other).count(name))
                         naming.insert(worker[claimant]);
             if (naming.size() == 1) {
-                winner[*it] = *naming.begin();
-                it = contested.erase(it);
+                winner[file] = *naming.begin();
                 progress = true;
             } else {
-                ++it;
+                open.push_back(file);
             }
         }
+        contested = std::move(open);
     }
     for (const std::string& file : contested)
         winner[file] = worker[claims[file].front()]; // nobody names it: the first source's

@@ -7,6 +7,7 @@
 #include "RunOutput.h"
 #include "WorkerAssignment.h"
 #include "platform/FileSystem.h"
+#include "platform/Files.h"
 #include "platform/AsciiCase.h"
 
 #include <filesystem>
@@ -23,10 +24,9 @@ const char* const kDirectoryOptions[4] = {"--qim-sessions", "--sessions", "--sch
 
 std::string ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    std::string content;
+    platform::ReadWholeFile(path, content); // a file that cannot be read names nothing
+    return content;
 }
 
 // The session files already in the session folder, by name without .TDP, in lower case.

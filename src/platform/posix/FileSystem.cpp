@@ -3,8 +3,10 @@
 #include "platform/posix/NativePath.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <cstdlib>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,6 +85,21 @@ std::string TempFolder()
     if (folder.back() != '/')
         folder.push_back('/');
     return folder;
+}
+
+FolderLock::FolderLock(const std::string& folder)
+{
+    m_handle = ::open(NativePath(folder.empty() ? std::string(".") : folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_handle < 0)
+        return;
+    while (::flock(m_handle, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (m_handle >= 0)
+        ::close(m_handle); // closing lets the lock go
 }
 
 } // namespace platform

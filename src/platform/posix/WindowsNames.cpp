@@ -13,6 +13,7 @@
 
 #include "platform/posix/NativePath.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <dirent.h>
@@ -159,8 +160,10 @@ struct Kept {
     Listing listing;
     unsigned long call = 0; // the call that last checked the stamp
     std::chrono::steady_clock::time_point read; // when the folder was last read
-    // Where free-name searches stopped, by the name each started from: valid while the listing is
-    // kept, since a folder that loses an entry is listed afresh.
+    // Where free-name searches stopped, by the name each started from: valid while the folder
+    // loses no entry (the library's own removals drop the listing, and a listing read again keeps
+    // them only when no name has gone). While the listing is kept unread (above), they are as
+    // true as it is.
     std::unordered_map<std::string, NameSearchMark> searches;
 };
 
@@ -210,8 +213,6 @@ const Listing* ListFolder(const std::string& folder)
     const auto now = std::chrono::steady_clock::now();
     const bool fresh = cache.depth > 0 && now - (known == cache.folders.end() ? now : known->second.read) < kRereadAfter;
     if (known != cache.folders.end() && (known->second.stamp == stamp || fresh)) {
-        if (!(known->second.stamp == stamp))
-            known->second.searches.clear(); // another program changed the folder: names may have gone
         known->second.stamp = stamp;
         known->second.call = cache.depth > 0 ? cache.call : 0;
         return &known->second.listing;
@@ -219,10 +220,17 @@ const Listing* ListFolder(const std::string& folder)
     Listing listing;
     if (!ReadFolder(folder, listing))
         return nullptr;
+    // Where the searches stopped stays true while the folder has lost none of its names: another
+    // worker writing into the same folder only adds to it.
+    std::unordered_map<std::string, NameSearchMark> searches;
+    if (known != cache.folders.end() &&
+        std::all_of(known->second.listing.begin(), known->second.listing.end(),
+                    [&](const auto& entry) { return listing.count(entry.first) > 0; }))
+        searches = std::move(known->second.searches);
     if (cache.folders.size() >= kKeptFolders)
         cache.folders.clear();
     Kept& kept = cache.folders[folder];
-    kept = Kept{stamp, std::move(listing), cache.depth > 0 ? cache.call : 0, now, {}};
+    kept = Kept{stamp, std::move(listing), cache.depth > 0 ? cache.call : 0, now, std::move(searches)};
     return &kept.listing;
 }
 
@@ -441,6 +449,14 @@ bool ListedNames::Contains(const std::string& name) const
 {
     const Listing* listing = ListFolder(m_folder);
     return listing && listing->count(NameKeyOf(name)) > 0;
+}
+
+// Added to the kept listing as it is: the folder's times stay those it was read at, so that what
+// else changed in it is still looked for.
+void ListedNames::Seen(const std::string& name)
+{
+    if (Kept* kept = KeptFolder(m_folder))
+        AddEntry(kept->listing, name);
 }
 
 bool RecallNameSearch(const std::string& folder, const std::string& first, NameSearchMark& mark)

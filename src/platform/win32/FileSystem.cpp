@@ -62,12 +62,16 @@ ListedNames::ListedNames(const std::string& folder, const std::string& prefix, c
 }
 
 bool ListedNames::Contains(const std::string& name) const { return m_names.count(FileNameKey(name)) > 0; }
+void ListedNames::Seen(const std::string& name) { m_names.insert(FileNameKey(name)); }
 
 // The file system answers every search afresh: Windows keeps no listings here.
 bool RecallNameSearch(const std::string&, const std::string&, NameSearchMark&) { return false; }
 void RememberNameSearch(const std::string&, const std::string&, const NameSearchMark&) {}
 
 std::string FileNameKey(const std::string& name) { return FoldCase(name); }
+
+FolderLock::FolderLock(const std::string&) {}
+FolderLock::~FolderLock() = default;
 
 // The file system itself finds names ignoring case.
 FolderListings::FolderListings() = default;
