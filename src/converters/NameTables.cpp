@@ -30,9 +30,9 @@ namespace {
 
 constexpr int kLastTableId = kMacroKeywords;
 
-// Folded name -> index of its first entry: the tables hold a few names twice (in other spellings),
-// and a lookup answers the first, as a scan from the top would.
-using NameIndex = std::unordered_map<std::string, int>;
+// Name (any case) -> index of its first entry: the tables hold a few names twice (in other
+// spellings), and a lookup answers the first, as a scan from the top would.
+using NameIndex = NoCaseMap<int>;
 
 const NameIndex& IndexOf(int tableId) {
     static const auto indexes = [] {
@@ -41,7 +41,7 @@ const NameIndex& IndexOf(int tableId) {
             const NameTable table = GetNameTable(id);
             NameIndex& index = built[id];
             for (std::size_t i = 0; i < table.count; ++i)
-                index.emplace(FoldCase(table.names[i]), static_cast<int>(i));
+                index.emplace(table.names[i], static_cast<int>(i));
         }
         return built;
     }();
@@ -54,7 +54,7 @@ int IndexInNameTable(const std::string& text, int tableId) {
     if (tableId < 1 || tableId > kLastTableId)
         return -1;
     const NameIndex& index = IndexOf(tableId);
-    const auto found = index.find(FoldCase(text));
+    const auto found = index.find(std::string_view(text));
     return found == index.end() ? -1 : found->second;
 }
 

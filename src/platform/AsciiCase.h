@@ -1,8 +1,10 @@
 #pragma once
 // Case folding of ASCII letters only, as every name comparison of the system does it, and the
 // trimming of blanks around names and values.
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 inline char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 inline char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -39,3 +41,22 @@ inline std::string TrimBlanks(const std::string& text, const char* blanks = " \t
         return {};
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
+
+// Hashing and comparing that ignore ASCII case, so that a map of names is looked up by any
+// spelling of a name without a folded copy of it.
+struct NoCaseHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept
+    {
+        std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+        for (const char c : text)
+            hash = (hash ^ static_cast<unsigned char>(FoldAscii(c))) * 1099511628211ull;
+        return static_cast<std::size_t>(hash ^ (hash >> 32));
+    }
+};
+struct NoCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const noexcept { return EqualsNoCase(a, b); }
+};
+template <typename T>
+using NoCaseMap = std::unordered_map<std::string, T, NoCaseHash, NoCaseEqual>;

@@ -6,24 +6,32 @@ namespace platform {
 
 namespace {
 
-// The section a line opens, if it opens one: its trimmed text starts with '['.
-bool SectionOf(const std::string& line, std::string& name)
+std::string_view TrimmedView(std::string_view text)
 {
-    const std::string text = TrimBlanks(line);
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The section a line opens, if it opens one: its trimmed text starts with '['.
+bool SectionOf(std::string_view line, std::string_view& name)
+{
+    const std::string_view text = TrimmedView(line);
     if (text.empty() || text[0] != '[')
         return false;
     const std::size_t close = text.find(']');
-    name = TrimBlanks(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    name = TrimmedView(text.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
     return true;
 }
 
 // The key of an entry line (the trimmed text before the first '='); blank lines are no entries.
-bool KeyOf(const std::string& line, std::string& key)
+bool KeyOf(std::string_view line, std::string_view& key)
 {
     const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string::npos)
+    if (first == std::string_view::npos)
         return false;
-    key = TrimBlanks(line.substr(first, line.find('=', first) - first));
+    key = TrimmedView(line.substr(first, line.find('=', first) - first));
     return true;
 }
 
@@ -37,7 +45,7 @@ void IniDocument::Parse(const std::string& content)
     m_sections.clear();
     m_firstSection.clear();
     std::size_t start = 0;
-    std::string name;
+    std::string_view name;
     while (start < content.size()) {
         Line line;
         const std::size_t lf = content.find('\n', start);
@@ -53,7 +61,7 @@ void IniDocument::Parse(const std::string& content)
         start = lf == std::string::npos ? content.size() : lf + 1;
 
         if (SectionOf(line.text, name)) {
-            m_firstSection.emplace(FoldCase(name), m_sections.size());
+            m_firstSection.emplace(name, m_sections.size());
             m_sections.push_back(Section{std::move(line), {}, {}, -1});
             continue;
         }
@@ -64,7 +72,7 @@ void IniDocument::Parse(const std::string& content)
         Section& section = m_sections.back();
         if (KeyOf(line.text, name)) {
             section.lastEntry = static_cast<long>(section.body.size());
-            section.keys.emplace(FoldCase(name), section.body.size());
+            section.keys.emplace(name, section.body.size());
         }
         section.body.push_back(std::move(line));
     }
@@ -99,16 +107,16 @@ std::string IniDocument::Serialize() const
 
 bool IniDocument::Find(const std::string& section, const std::string& key, std::string& value) const
 {
-    const auto found = m_firstSection.find(FoldCase(section));
+    const auto found = m_firstSection.find(std::string_view(section));
     if (found == m_firstSection.end())
         return false;
     const Section& where = m_sections[found->second];
-    const auto entry = where.keys.find(FoldCase(key));
+    const auto entry = where.keys.find(std::string_view(key));
     if (entry == where.keys.end())
         return false;
     const std::string& text = where.body[entry->second].text;
     const std::size_t eq = text.find('=');
-    value = eq == std::string::npos ? std::string() : TrimBlanks(text.substr(eq + 1));
+    value = eq == std::string::npos ? std::string_view() : TrimmedView(std::string_view(text).substr(eq + 1));
     return true;
 }
 
@@ -144,15 +152,21 @@ void IniDocument::Write(const std::string& section, const std::string& key, cons
 {
     const End lineEnd = FirstLineEnd(newFileLineEnd) == "\r\n" ? kCrLf : kLf;
     bool exact = true; // false when an edited line would not read back as it is held
-    const auto found = m_firstSection.find(FoldCase(section));
+    auto entryText = [&](std::string_view name) {
+        std::string text;
+        text.reserve(name.size() + 1 + value.size());
+        text.append(name).append(1, '=').append(value);
+        return text;
+    };
+    std::string_view name;
+    const auto found = m_firstSection.find(std::string_view(section));
     if (found != m_firstSection.end()) {
         Section& where = m_sections[found->second];
-        const auto entry = where.keys.find(FoldCase(key));
+        const auto entry = where.keys.find(std::string_view(key));
         if (entry != where.keys.end()) {
             Line& line = where.body[entry->second];
-            std::string name;
             KeyOf(line.text, name);
-            line.text = name + "=" + value;
+            line.text = entryText(name);
             exact = ReadsBackAs(line, false);
         } else {
             Line& before = where.lastEntry < 0 ? where.header : where.body[static_cast<std::size_t>(where.lastEntry)];
@@ -161,11 +175,10 @@ void IniDocument::Write(const std::string& section, const std::string& key, cons
                 exact = ReadsBackAs(before, where.lastEntry < 0);
             }
             const std::size_t at = static_cast<std::size_t>(where.lastEntry + 1);
-            where.body.insert(where.body.begin() + static_cast<long>(at), Line{key + "=" + value, lineEnd});
+            where.body.insert(where.body.begin() + static_cast<long>(at), Line{entryText(key), lineEnd});
             exact = exact && ReadsBackAs(where.body[at], false);
-            std::string name;
             KeyOf(where.body[at].text, name);
-            where.keys.emplace(FoldCase(name), at);
+            where.keys.emplace(name, at);
             where.lastEntry = static_cast<long>(at);
         }
     } else {
@@ -176,13 +189,12 @@ void IniDocument::Write(const std::string& section, const std::string& key, cons
                 exact = ReadsBackAs(last, !m_sections.empty() && &last == &m_sections.back().header);
             }
         }
-        Section added{Line{"[" + section + "]", lineEnd}, {Line{key + "=" + value, lineEnd}}, {}, 0};
+        Section added{Line{"[" + section + "]", lineEnd}, {Line{entryText(key), lineEnd}}, {}, 0};
         exact = exact && ReadsBackAs(added.header, true) && ReadsBackAs(added.body[0], false);
-        std::string name;
         SectionOf(added.header.text, name);
-        m_firstSection.emplace(FoldCase(name), m_sections.size());
+        m_firstSection.emplace(name, m_sections.size());
         KeyOf(added.body[0].text, name);
-        added.keys.emplace(FoldCase(name), 0);
+        added.keys.emplace(name, 0);
         m_sections.push_back(std::move(added));
     }
     if (!exact)

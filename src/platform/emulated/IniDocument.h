@@ -5,9 +5,10 @@
 //
 // What the document holds is always what parsing its own bytes would give, so a run of edits on
 // one copy leaves the bytes that a fresh parse and rewrite of the file for every key would leave.
+#include "platform/AsciiCase.h"
+
 #include <cstddef>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -38,7 +39,7 @@ private:
     struct Section {
         Line header;
         std::vector<Line> body;
-        std::unordered_map<std::string, std::size_t> keys; // folded key -> first body line with it
+        NoCaseMap<std::size_t> keys; // key -> first body line with it
         long lastEntry = -1;                                // last non-blank body line; -1: none
     };
 
@@ -52,7 +53,7 @@ private:
 
     std::vector<Line> m_prelude; // lines before the first section
     std::vector<Section> m_sections;
-    std::unordered_map<std::string, std::size_t> m_firstSection; // folded name -> first section
+    NoCaseMap<std::size_t> m_firstSection; // name -> first section
 };
 
 } // namespace platform
