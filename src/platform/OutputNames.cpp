@@ -130,7 +130,7 @@ std::string BuildOutputPath(const char* sourcePath, const char* directory, const
     // are asked for one by one again, since that is where other writers add theirs.
     const std::string first = name + ext;
     NameSearchMark mark{name, carry, 0};
-    RecallNameSearch(folder, first, mark);
+    const bool recalled = RecallNameSearch(folder, first, mark);
     name = mark.name;
     carry = mark.carry;
     unsigned attempt = mark.attempts;
@@ -141,7 +141,8 @@ std::string BuildOutputPath(const char* sourcePath, const char* directory, const
         if (attempt >= kMaxAttempts || (name == previous && !carry))
             return {}; // no free name: better no file than an overwritten one
     }
-    RememberNameSearch(folder, first, NameSearchMark{name, carry, attempt});
+    if (recalled || attempt > 0) // a name found free at once is not worth keeping
+        RememberNameSearch(folder, first, NameSearchMark{name, carry, attempt});
     return folder + name + ext;
 }
 

@@ -11,9 +11,9 @@
 // ("LOGON.QTM" before "Logon.qtm"): the choice does not depend on the order the folder lists them.
 #include "platform/FileSystem.h"
 
+#include "platform/posix/FolderListing.h"
 #include "platform/posix/NativePath.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <dirent.h>
@@ -25,94 +25,7 @@ namespace platform {
 
 namespace {
 
-// Windows-1252 upper case: ASCII, the accented letters of 0xE0 to 0xFE (but the division sign),
-// and the four letters of the 0x80 row.
-unsigned char UpperByte(unsigned char c)
-{
-    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
-        return static_cast<unsigned char>(c - 0x20);
-    switch (c) {
-    case 0x9A: return 0x8A;
-    case 0x9C: return 0x8C;
-    case 0x9E: return 0x8E;
-    case 0xFF: return 0x9F;
-    default: return c;
-    }
-}
-
-std::string NameKeyOf(const std::string& name)
-{
-    std::string key = name;
-    for (char& c : key)
-        c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
-    return key;
-}
-
-// The Windows-1252 form of a name stored in UTF-8; false when it is no such name (pure ASCII,
-// broken UTF-8, or a character the code page lacks).
-bool AnsiFormOfUtf8(const std::string& name, std::string& ansi)
-{
-    static const unsigned kHigh[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-    };
-    ansi.clear();
-    bool wide = false;
-    for (std::size_t i = 0; i < name.size();) {
-        const unsigned char lead = static_cast<unsigned char>(name[i]);
-        if (lead < 0x80) {
-            ansi.push_back(static_cast<char>(lead));
-            ++i;
-            continue;
-        }
-        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-        if (length == 0 || i + length > name.size())
-            return false;
-        unsigned cp = lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const unsigned char next = static_cast<unsigned char>(name[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        i += length;
-        wide = true;
-        if (cp >= 0xA0 && cp <= 0xFF) {
-            ansi.push_back(static_cast<char>(cp));
-            continue;
-        }
-        unsigned byte = 0;
-        while (byte < 32 && kHigh[byte] != cp)
-            ++byte;
-        if (byte == 32 || cp == 0)
-            return false;
-        ansi.push_back(static_cast<char>(0x80 + byte));
-    }
-    return wide;
-}
-
-// The keys under which a folder entry is found: its own, and that of its Windows-1252 form.
-template <typename F>
-void ForEachKey(const std::string& name, F&& f)
-{
-    f(NameKeyOf(name));
-    std::string ansi;
-    if (AnsiFormOfUtf8(name, ansi))
-        f(NameKeyOf(ansi));
-}
-
-// A folder's entries by key; of entries with one key, the first in byte order.
-using Listing = std::unordered_map<std::string, std::string>;
-
-void AddEntry(Listing& listing, const std::string& name)
-{
-    ForEachKey(name, [&](const std::string& key) {
-        auto [at, added] = listing.emplace(key, name);
-        if (!added && name < at->second)
-            at->second = name;
-    });
-}
+using Listing = FolderListing;
 
 bool ReadFolder(const std::string& folder, Listing& listing)
 {
@@ -122,7 +35,7 @@ bool ReadFolder(const std::string& folder, Listing& listing)
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
         if (name != "." && name != "..")
-            AddEntry(listing, name);
+            listing.Add(name);
     }
     ::closedir(dir);
     return true;
@@ -224,8 +137,7 @@ const Listing* ListFolder(const std::string& folder)
     // worker writing into the same folder only adds to it.
     std::unordered_map<std::string, NameSearchMark> searches;
     if (known != cache.folders.end() &&
-        std::all_of(known->second.listing.begin(), known->second.listing.end(),
-                    [&](const auto& entry) { return listing.count(entry.first) > 0; }))
+        known->second.listing.KeysIn(listing))
         searches = std::move(known->second.searches);
     if (cache.folders.size() >= kKeptFolders)
         cache.folders.clear();
@@ -313,10 +225,10 @@ std::string Resolve(const std::string& native)
     // not at all, is the path as written. Only a name it holds in another case is asked for
     // exactly, since the exact one may be there too (two entries differing only in case).
     if (const Listing* checked = CheckedListing(folder); checked && !name.empty() && name != "." && name != "..") {
-        const auto found = checked->find(NameKeyOf(name));
-        if (found == checked->end() || found->second == name || Exists(native))
+        const std::string_view entry = checked->Find(name);
+        if (entry.empty() || entry == name || Exists(native))
             return native;
-        return (folder.empty() ? std::string() : folder == "/" ? folder : folder + "/") + found->second;
+        return (folder.empty() ? std::string() : folder == "/" ? folder : folder + "/") + std::string(entry);
     }
     if (Exists(native))
         return native;
@@ -339,8 +251,8 @@ std::string Resolve(const std::string& native)
         if (Exists(exact) || !(listing = ListFolder(folder)))
             return exact;
     }
-    const auto found = listing->find(NameKeyOf(name));
-    const std::string& entry = found == listing->end() ? name : found->second;
+    const std::string_view found = listing->Find(name);
+    const std::string entry = found.empty() ? name : std::string(found);
     return folder.empty() ? entry : (folder == "/" ? folder : folder + "/") + entry;
 }
 
@@ -373,7 +285,7 @@ void NoteEntryAdded(const std::string& native)
         cache.folders.erase(known);
         return;
     }
-    AddEntry(known->second.listing, name);
+    known->second.listing.Add(name);
     known->second.stamp = stamp;
 }
 
@@ -448,7 +360,7 @@ ListedNames::ListedNames(const std::string& folder, const std::string&, const st
 bool ListedNames::Contains(const std::string& name) const
 {
     const Listing* listing = ListFolder(m_folder);
-    return listing && listing->count(NameKeyOf(name)) > 0;
+    return listing && listing->Contains(name);
 }
 
 // Added to the kept listing as it is: the folder's times stay those it was read at, so that what
@@ -456,7 +368,7 @@ bool ListedNames::Contains(const std::string& name) const
 void ListedNames::Seen(const std::string& name)
 {
     if (Kept* kept = KeptFolder(m_folder))
-        AddEntry(kept->listing, name);
+        kept->listing.Add(name);
 }
 
 bool RecallNameSearch(const std::string& folder, const std::string& first, NameSearchMark& mark)
