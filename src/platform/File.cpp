@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Notice.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace platform {
@@ -116,15 +117,24 @@ std::size_t File::Read(void* buffer, std::size_t size)
         Fail("read");
     auto* out = static_cast<unsigned char*>(buffer);
     std::size_t n = 0;
-    // Binary reads, and text that holds no carriage return or Ctrl-Z, copy straight from the block.
-    while (n < size && m_inPos < m_in.size()) {
-        const unsigned char c = static_cast<unsigned char>(m_in[m_inPos]);
-        if (m_text && (c == '\r' || c == kCtrlZ))
-            break;
-        out[n++] = c;
-        ++m_inPos;
-    }
     while (n < size) {
+        // A run of plain bytes is copied from the block at once: all of them in a binary read, up
+        // to the next carriage return or Ctrl-Z in text.
+        std::size_t run = std::min(size - n, m_in.size() - m_inPos);
+        const char* from = m_in.data() + m_inPos;
+        if (m_text && run > 0) {
+            if (const void* cr = std::memchr(from, '\r', run))
+                run = static_cast<std::size_t>(static_cast<const char*>(cr) - from);
+            if (const void* end = std::memchr(from, kCtrlZ, run))
+                run = static_cast<std::size_t>(static_cast<const char*>(end) - from);
+        }
+        if (run > 0) {
+            std::memcpy(out + n, from, run);
+            n += run;
+            m_inPos += run;
+            continue;
+        }
+        // The block is spent, or a byte text mode reads its own way comes next.
         int c = NextByte();
         if (c < 0)
             break;

@@ -70,7 +70,21 @@ void CQITokenizer::Tokenize(std::string_view text, TokenList& out) const
             emit();
             start = end = i + 1;
             continue;
-        default: add(i);
+        default: {
+            // A run of plain bytes: taken whole while the token is still a run of the text.
+            std::size_t last = i;
+            while (last + 1 < text.size() && m_classes[static_cast<unsigned char>(text[last + 1])] == 0)
+                ++last;
+            if (!copied && (start == end || end == i)) {
+                if (start == end)
+                    start = i;
+                end = last + 1;
+            } else {
+                for (std::size_t k = i; k <= last; ++k)
+                    add(k);
+            }
+            i = last;
+        }
         }
     }
     if (copied ? !copy.empty() : start != end)

@@ -1,5 +1,7 @@
 #include "translator/StatementReader.h"
 
+#include <array>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -34,10 +36,25 @@ const std::string& StatementReader::EditKeypadMappings()
 
 void StatementReader::Run()
 {
+    // The bytes the rules below look at; any other byte is only appended to the statement.
+    static const auto kMarks = [] {
+        std::array<bool, 256> marks{};
+        for (const unsigned char c : std::string_view("\t\n \"()+,"))
+            marks[c] = true;
+        return marks;
+    }();
     char block[4096];
     for (std::size_t got = 0; (got = m_source(block, sizeof block)) > 0;) {
-        for (std::size_t i = 0; i < got; ++i) {
-            const char c = block[i];
+        for (std::size_t i = 0; i < got;) {
+            std::size_t plain = i;
+            while (plain < got && !kMarks[static_cast<unsigned char>(block[plain])])
+                ++plain;
+            if (plain > i) {
+                m_statement.append(block + i, plain - i);
+                i = plain;
+                continue;
+            }
+            const char c = block[i++];
             Accept(c);
             if (m_depth == 0 && c == '\n')
                 EndStatement();
