@@ -1,5 +1,6 @@
 #pragma once
 // Questions about paths: access tests, the temporary folder, deletion, splitting a path.
+#include <cstdint>
 #include <string>
 #include <unordered_set>
 
@@ -38,9 +39,6 @@ public:
     ListedNames(const std::string& folder, const std::string& prefix, const std::string& suffix);
     bool Listed() const { return m_listed; } // false when the folder cannot be listed
     bool Contains(const std::string& name) const;
-    // A name the file system has just shown to be there (another process wrote it since the
-    // folder was listed): it is taken from now on, without asking again.
-    void Seen(const std::string& name);
 
 private:
     std::string m_folder;
@@ -57,6 +55,11 @@ struct NameSearchMark {
     bool carry = false;
     unsigned attempts = 0;
 };
+// A name the file system has just shown to be in folder (another process may have written it
+// since the folder was listed): where the platform keeps a listing, it holds the name from now on,
+// so that the name is not asked for again, and a later removal of it drops the marks of the
+// searches that passed over it.
+void NoteNameTaken(const std::string& folder, const std::string& name);
 bool RecallNameSearch(const std::string& folder, const std::string& first, NameSearchMark& mark);
 void RememberNameSearch(const std::string& folder, const std::string& first, const NameSearchMark& mark);
 std::string FileNameKey(const std::string& name);
@@ -81,11 +84,11 @@ public:
     FolderListings(const FolderListings&) = delete;
     FolderListings& operator=(const FolderListings&) = delete;
 };
-// Holds other processes off a folder while a free name is chosen in it and its file written: the
-// macro translator writes the file it is handed without asking, so two processes of a migration
-// writing macros into one folder must not choose the same name. posix: an advisory lock on the
-// folder, which every process of this library takes; Windows: nothing (the migration tool runs one
-// translation at a time). A folder that cannot be opened is not locked.
+// Holds other processes of this machine off a folder while a free name is chosen in it and its
+// file written: the macro translator writes the file it is handed without asking, so two worker
+// processes writing macros into one folder must not choose the same name. posix: an advisory lock
+// on the folder (or, where the folder takes none, on a file named after it in /tmp); Windows: a
+// mutex named after the folder's full path. A folder that is not there is not locked.
 class FolderLock {
 public:
     explicit FolderLock(const std::string& folder);
@@ -94,7 +97,7 @@ public:
     FolderLock& operator=(const FolderLock&) = delete;
 
 private:
-    int m_handle = -1;
+    std::intptr_t m_handle = -1; // the locked descriptor (posix) or the owned mutex (Windows)
 };
 
 // Another library has written files: every kept listing is checked again before its next use,

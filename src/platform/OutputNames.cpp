@@ -53,17 +53,16 @@ public:
 
     bool Taken(const std::string& name, unsigned asked)
     {
+        const std::string file = name + m_extension;
         if (asked >= kSingleProbes && !m_listed)
             m_listed.emplace(m_folder, m_prefix, m_extension);
         // A name the listing holds is taken; one it lacks is asked for, since another process may
         // have written it since the folder was listed.
-        const bool listed = m_listed && m_listed->Listed();
-        if (listed && m_listed->Contains(name + m_extension))
+        if (m_listed && m_listed->Listed() && m_listed->Contains(file))
             return true;
-        if (!PathExists(m_folder + name + m_extension))
+        if (!PathExists(m_folder + file))
             return false;
-        if (listed)
-            m_listed->Seen(name + m_extension);
+        NoteNameTaken(m_folder, file);
         return true;
     }
 

@@ -141,3 +141,24 @@ TEST(OutputNames, NamesWrittenMeanwhileByAnotherProcessStayTaken)
         WriteFile(dir / ("Same" + std::to_string(i) + ".tbm"), "");
     EXPECT_EQ(platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm"), dir / "Same21.tbm");
 }
+
+// A name another process wrote and then removed again is free again, also when the search that
+// found it taken had only asked the file system for it.
+TEST(OutputNames, ANameRemovedByAnotherProcessIsFreeAgain)
+{
+    TempDir dir;
+    WriteFile(dir / "Same.tbm", "");
+    {
+        platform::FolderListings call;
+        EXPECT_EQ(platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm"), dir / "Same1.tbm");
+        WriteFile(dir / "Same1.tbm", ""); // the other process takes it
+        const std::string next = platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm");
+        ASSERT_EQ(next, dir / "Same2.tbm");
+        platform::File file;
+        platform::FileError error;
+        ASSERT_TRUE(file.Open(next, platform::OpenMode::CreateNew, false, error));
+        file.Close();
+    }
+    std::filesystem::remove(dir / "Same1.tbm"); // and lets it go
+    EXPECT_EQ(platform::BuildOutputPath("x/Same.qtc", dir.Path().c_str(), ".tbm"), dir / "Same1.tbm");
+}

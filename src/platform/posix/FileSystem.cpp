@@ -87,19 +87,48 @@ std::string TempFolder()
     return folder;
 }
 
+namespace {
+
+bool LockWhole(int descriptor)
+{
+    while (::flock(descriptor, LOCK_EX) != 0)
+        if (errno != EINTR)
+            return false;
+    return true;
+}
+
+} // namespace
+
 FolderLock::FolderLock(const std::string& folder)
 {
-    m_handle = ::open(NativePath(folder.empty() ? std::string(".") : folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (m_handle < 0)
+    const int directory =
+        ::open(NativePath(folder.empty() ? std::string(".") : folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory < 0)
+        return; // no folder takes no file either
+    if (LockWhole(directory)) {
+        m_handle = directory;
         return;
-    while (::flock(m_handle, LOCK_EX) != 0 && errno == EINTR) {
     }
+    // A folder that takes no lock of its own (a network file system wants a file open for writing)
+    // is locked through a file named after its identity, which every process of this machine finds.
+    struct stat info {};
+    const bool known = ::fstat(directory, &info) == 0;
+    ::close(directory);
+    if (!known)
+        return;
+    const std::string path =
+        "/tmp/qtcm-lock-" + std::to_string(info.st_dev) + "-" + std::to_string(info.st_ino);
+    const int file = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (file >= 0 && LockWhole(file))
+        m_handle = file;
+    else if (file >= 0)
+        ::close(file);
 }
 
 FolderLock::~FolderLock()
 {
     if (m_handle >= 0)
-        ::close(m_handle); // closing lets the lock go
+        ::close(static_cast<int>(m_handle)); // closing lets the lock go
 }
 
 } // namespace platform

@@ -146,11 +146,22 @@ void FolderListing::Put(std::string_view key, std::uint32_t entry)
 
 void FolderListing::Add(std::string_view name)
 {
+    std::string ansi;
+    const bool wide = AnsiFormOfUtf8(name, ansi);
+    // A name held already (a file written again), or a twin that comes later in byte order than the
+    // one held under each of its keys, changes nothing: the block keeps every name once.
+    const auto wins = [&](std::string_view key) {
+        const std::string_view held = Find(key);
+        return held.empty() || name < held;
+    };
+    if (!wins(name) && !(wide && wins(ansi)))
+        return;
+    if (m_names.size() + name.size() + 1 >= kAnsiKey)
+        return; // past 2 GB of names (tens of millions of files in one folder) the listing holds no more
     const std::uint32_t entry = static_cast<std::uint32_t>(m_names.size() + 1);
     m_names.append(name).push_back('\0');
     Put(name, entry);
-    std::string ansi;
-    if (AnsiFormOfUtf8(name, ansi))
+    if (wide)
         Put(ansi, entry | kAnsiKey);
 }
 

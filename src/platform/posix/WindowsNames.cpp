@@ -74,9 +74,11 @@ struct Kept {
     unsigned long call = 0; // the call that last checked the stamp
     std::chrono::steady_clock::time_point read; // when the folder was last read
     // Where free-name searches stopped, by the name each started from: valid while the folder
-    // loses no entry (the library's own removals drop the listing, and a listing read again keeps
-    // them only when no name has gone). While the listing is kept unread (above), they are as
-    // true as it is.
+    // loses no entry. The library's own removals drop the listing; a listing read again keeps the
+    // marks only when no name has gone (every name a search found taken is in it: NoteNameTaken).
+    // While the listing is kept unread (below), the marks are as true as it is: a name another
+    // program removed within that second may be passed over, a gap in the numbering and never an
+    // overwrite, as the listing's own answers past the first questions of a search.
     std::unordered_map<std::string, NameSearchMark> searches;
 };
 
@@ -365,9 +367,9 @@ bool ListedNames::Contains(const std::string& name) const
 
 // Added to the kept listing as it is: the folder's times stay those it was read at, so that what
 // else changed in it is still looked for.
-void ListedNames::Seen(const std::string& name)
+void NoteNameTaken(const std::string& folder, const std::string& name)
 {
-    if (Kept* kept = KeptFolder(m_folder))
+    if (Kept* kept = KeptFolder(ListingFolder(folder)))
         kept->listing.Add(name);
 }
 

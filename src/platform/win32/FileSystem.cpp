@@ -5,6 +5,9 @@
 #include <io.h>
 #include <windows.h>
 
+#include <cstdint>
+#include <cstdio>
+
 namespace platform {
 
 const char kPathSeparator = '\\';
@@ -62,7 +65,7 @@ ListedNames::ListedNames(const std::string& folder, const std::string& prefix, c
 }
 
 bool ListedNames::Contains(const std::string& name) const { return m_names.count(FileNameKey(name)) > 0; }
-void ListedNames::Seen(const std::string& name) { m_names.insert(FileNameKey(name)); }
+void NoteNameTaken(const std::string&, const std::string&) {}
 
 // The file system answers every search afresh: Windows keeps no listings here.
 bool RecallNameSearch(const std::string&, const std::string&, NameSearchMark&) { return false; }
@@ -70,8 +73,42 @@ void RememberNameSearch(const std::string&, const std::string&, const NameSearch
 
 std::string FileNameKey(const std::string& name) { return FoldCase(name); }
 
-FolderLock::FolderLock(const std::string&) {}
-FolderLock::~FolderLock() = default;
+FolderLock::FolderLock(const std::string& folder)
+{
+    char full[2 * MAX_PATH] = "";
+    const DWORD length = ::GetFullPathNameA(folder.empty() ? "." : folder.c_str(), sizeof full, full, nullptr);
+    if (length == 0 || length >= sizeof full)
+        return;
+    std::string key = FoldCase(std::string(full, length));
+    for (char& c : key)
+        if (c == '/')
+            c = '\\';
+    while (key.size() > 3 && key.back() == '\\')
+        key.pop_back();
+    // A mutex name holds no backslash: the folder's path is hashed into it (FNV-1a).
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : key)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    char name[64];
+    std::snprintf(name, sizeof name, "Local\\qtcm-folder-%016llx", static_cast<unsigned long long>(hash));
+    const HANDLE mutex = ::CreateMutexA(nullptr, FALSE, name);
+    if (!mutex)
+        return;
+    const DWORD waited = ::WaitForSingleObject(mutex, INFINITE);
+    if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED)
+        m_handle = reinterpret_cast<std::intptr_t>(mutex);
+    else
+        ::CloseHandle(mutex);
+}
+
+FolderLock::~FolderLock()
+{
+    if (m_handle == -1)
+        return;
+    const HANDLE mutex = reinterpret_cast<HANDLE>(m_handle);
+    ::ReleaseMutex(mutex);
+    ::CloseHandle(mutex);
+}
 
 // The file system itself finds names ignoring case.
 FolderListings::FolderListings() = default;
