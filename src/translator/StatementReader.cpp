@@ -13,7 +13,7 @@ void InsertBeforeLastParen(std::string& statement, const std::string& text)
     statement.insert(paren == std::string::npos ? statement.size() : paren, text);
 }
 
-bool Contains(const std::string& text, const char* what) { return text.find(what) != std::string::npos; }
+bool Contains(std::string_view text, const char* what) { return text.find(what) != std::string_view::npos; }
 
 } // namespace
 
@@ -130,13 +130,19 @@ void StatementReader::EndStatement()
     std::string statement;
     statement.swap(m_statement);
     m_skipBlanks = true;
-    if (statement.empty())
-        return;
+    if (!statement.empty())
+        Dispatch(statement);
+    statement.clear();
+    m_statement.swap(statement); // the next statement grows in this one's buffer
+}
+
+void StatementReader::Dispatch(std::string& statement)
+{
     if (statement.size() >= 2 && statement.compare(statement.size() - 2, 2, " )") == 0)
         statement.erase(statement.size() - 2, 1);
 
     const std::size_t paren = statement.find('(');
-    const std::string group = paren == std::string::npos ? std::string() : statement.substr(0, paren);
+    const std::string_view group = paren == std::string::npos ? std::string_view() : std::string_view(statement).substr(0, paren);
     if (Contains(group, "Menus")) {
         // Held for its system menu. A menu statement after the system-menu statement stays held
         // for good: files made by QIM! put the menu statement first.

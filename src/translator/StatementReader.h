@@ -22,6 +22,8 @@ public:
 private:
     void Accept(char c);
     void EndStatement();
+    // Hands a complete statement on, or holds it (the menu and keyboard-map statements).
+    void Dispatch(std::string& statement);
 
     ByteSource m_source;
     StatementSink m_sink;
