@@ -42,15 +42,24 @@ inline std::string TrimBlanks(const std::string& text, const char* blanks = " \t
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+// FNV-1a over the bytes of text, each taken through fold first (a case folding, so that every
+// spelling of a name hashes alike).
+template <typename Fold>
+std::uint64_t FoldedHash(std::string_view text, Fold fold)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(fold(c))) * 1099511628211ull;
+    return hash;
+}
+
 // Hashing and comparing that ignore ASCII case, so that a map of names is looked up by any
 // spelling of a name without a folded copy of it.
 struct NoCaseHash {
     using is_transparent = void;
     std::size_t operator()(std::string_view text) const noexcept
     {
-        std::uint64_t hash = 14695981039346656037ull; // FNV-1a
-        for (const char c : text)
-            hash = (hash ^ static_cast<unsigned char>(FoldAscii(c))) * 1099511628211ull;
+        const std::uint64_t hash = FoldedHash(text, FoldAscii);
         return static_cast<std::size_t>(hash ^ (hash >> 32));
     }
 };

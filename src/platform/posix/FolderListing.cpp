@@ -1,5 +1,7 @@
 #include "platform/posix/FolderListing.h"
 
+#include "platform/AsciiCase.h"
+
 #include <cstring>
 
 namespace platform {
@@ -69,12 +71,10 @@ bool AnsiFormOfUtf8(std::string_view name, std::string& ansi)
 
 namespace {
 
-// FNV-1a over the name's bytes in upper case: any spelling of a key hashes alike.
+// Any spelling of a key hashes alike.
 std::size_t KeyHash(std::string_view name)
 {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : name)
-        hash = (hash ^ UpperByte(static_cast<unsigned char>(c))) * 1099511628211ull;
+    const std::uint64_t hash = FoldedHash(name, [](char c) { return UpperByte(static_cast<unsigned char>(c)); });
     return static_cast<std::size_t>(hash ^ (hash >> 32));
 }
 

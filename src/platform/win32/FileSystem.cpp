@@ -79,16 +79,14 @@ FolderLock::FolderLock(const std::string& folder)
     const DWORD length = ::GetFullPathNameA(folder.empty() ? "." : folder.c_str(), sizeof full, full, nullptr);
     if (length == 0 || length >= sizeof full)
         return;
-    std::string key = FoldCase(std::string(full, length));
+    std::string key(full, length);
     for (char& c : key)
         if (c == '/')
             c = '\\';
     while (key.size() > 3 && key.back() == '\\')
         key.pop_back();
-    // A mutex name holds no backslash: the folder's path is hashed into it (FNV-1a).
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : key)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    // A mutex name holds no backslash: the folder's path, in any case, is hashed into it.
+    const std::uint64_t hash = FoldedHash(key, FoldAscii);
     char name[64];
     std::snprintf(name, sizeof name, "Local\\qtcm-folder-%016llx", static_cast<unsigned long long>(hash));
     const HANDLE mutex = ::CreateMutexA(nullptr, FALSE, name);
